@@ -1,0 +1,25 @@
+// Text helpers that fold only the ASCII letters a-z, as every case-insensitive
+// comparison of the system does.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kavelo {
+
+inline char16_t MinusculaAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + 32 : c; }
+inline char16_t MajusculaAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? c - 32 : c; }
+
+std::u16string MinusculeAscii(std::u16string_view text);
+bool EgalFaraCaz(std::u16string_view a, std::u16string_view b);
+bool IncepeCuFaraCaz(std::u16string_view text, std::u16string_view prefix);
+bool SeTerminaCuFaraCaz(std::u16string_view text, std::u16string_view suffix);
+
+// Removes the characters up to U+0020 at both ends (spaces and controls).
+std::u16string_view TaieBlancuri(std::u16string_view text);
+std::u16string_view TaieBlancuriDreapta(std::u16string_view text);
+
+// Decimal text of a number, as UTF-16.
+std::u16string TextNumar(long long value);
+
+}  // namespace kavelo
