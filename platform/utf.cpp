@@ -66,10 +66,17 @@ size_t Decodeaza(std::string_view bytes, size_t i, char32_t& c) {
   return n;
 }
 
-std::u16string DinUtf8(std::string_view bytes, bool pastreazaOcteti) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size();) {
+void DinUtf8(std::u16string& out, std::string_view bytes, bool pastreazaOcteti) {
+  // ASCII runs are copied straight; the rest is decoded.
+  const size_t inceput = out.size();
+  out.resize(inceput + bytes.size());
+  size_t i = 0;
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) {
+    out[inceput + i] = static_cast<char16_t>(bytes[i]);
+    ++i;
+  }
+  out.resize(inceput + i);
+  while (i < bytes.size()) {
     char32_t c;
     const size_t n = Decodeaza(bytes, i, c);
     if (n == 0) {
@@ -81,7 +88,6 @@ std::u16string DinUtf8(std::string_view bytes, bool pastreazaOcteti) {
       i += n;
     }
   }
-  return out;
 }
 
 }  // namespace
@@ -107,9 +113,19 @@ std::string Utf8DinUtf16(std::u16string_view text) {
   return out;
 }
 
-std::u16string Utf16DinUtf8(std::string_view bytes) { return DinUtf8(bytes, false); }
+void AdaugaUtf16DinUtf8(std::u16string& out, std::string_view bytes) { DinUtf8(out, bytes, false); }
 
-std::u16string Utf16DinNumeSistem(std::string_view bytes) { return DinUtf8(bytes, true); }
+std::u16string Utf16DinUtf8(std::string_view bytes) {
+  std::u16string out;
+  DinUtf8(out, bytes, false);
+  return out;
+}
+
+std::u16string Utf16DinNumeSistem(std::string_view bytes) {
+  std::u16string out;
+  DinUtf8(out, bytes, true);
+  return out;
+}
 
 std::string NumeSistemDinUtf16(std::u16string_view text) {
   std::string out;

@@ -15,6 +15,7 @@ void AdaugaUtf8(std::string& out, std::u16string_view text);
 
 // UTF-8 to UTF-16. An invalid byte becomes U+FFFD.
 std::u16string Utf16DinUtf8(std::string_view bytes);
+void AdaugaUtf16DinUtf8(std::u16string& out, std::string_view bytes);
 
 // Names of the system (arguments, file names) are bytes that are usually,
 // but not always, UTF-8. These two keep every byte: an invalid byte B is

@@ -1,0 +1,122 @@
+// The root element Base and the elements of a hardware sets file, with the
+// value lists both kinds of file use.
+#include "format/column_rows.h"
+
+namespace kavelo {
+
+const std::vector<RandColoana>& RanduriSeturi() {
+  static const std::vector<RandColoana> randuri = {
+      // Base
+      {fxeBase, u"FormatVersion", u"", fxtIntreg, u"1..2", u"mandatory; schema: non-empty"},
+      {fxeBase, u"Content", u"", fxtEnum, u"", u"mandatory; schema: non-empty; values: Content values"},
+      {fxeBase, u"Series", u"", fxtDescriere, u"", u""},
+      {fxeBase, u"Generator", u"", fxtDescriere, u"", u""},
+      {fxeBase, u"ClientColumns", u"", fxtDescriere, u"", u""},
+      // Set
+      {fxeSet, u"Opening", u"Deschidere", fxtEnum, u"5", u"mandatory; schema: non-empty; values: Openings"},
+      {fxeSet, u"WD", u"FU", fxtEnum, u"10", u"mandatory; schema: non-empty; values: Destinations"},
+      {fxeSet, u"Mark", u"Marca", fxtCheie, u"30",
+       u"mandatory; schema: non-blank; forbidden: apostrophe, final asterisk, tab, line break"},
+      {fxeSet, u"HardwareSet", u"SetF", fxtCheie, u"60",
+       u"mandatory; schema: non-empty; forbidden: apostrophe, final asterisk, tab, line break"},
+      {fxeSet, u"MarkHidden", u"", fxtBifa, u"1", u""},
+      // SetRecord
+      {fxeRandSet, u"Left-Right", u"StDr", fxtEnum, u"1", u"rule fxreLiteraVeche; values: Hands"},
+      {fxeRandSet, u"ItemNo", u"NrCrt", fxtIntreg, u"-2147483648..2147483647", u""},
+      {fxeRandSet, u"Code", u"Cod_Mag", fxtIdentitate, u"20", u"mandatory; schema: non-blank; forbidden: apostrophe"},
+      {fxeRandSet, u"Colour", u"Culoare", fxtIdentitate, u"25", u"forbidden: apostrophe, comma"},
+      {fxeRandSet, u"MinX", u"MinX", fxtIntreg, u"0..2147483647", u""},
+      {fxeRandSet, u"MaxX", u"MaxX", fxtIntreg, u"0..2147483647", u""},
+      {fxeRandSet, u"MinY", u"MinY", fxtIntreg, u"0..2147483647", u""},
+      {fxeRandSet, u"MaxY", u"MaxY", fxtIntreg, u"0..2147483647", u""},
+      {fxeRandSet, u"Description", u"Denumire", fxtDescriere, u"50", u""},
+      {fxeRandSet, u"Qty", u"Cant", fxtReal, u"", u"mandatory"},
+      {fxeRandSet, u"Functions", u"Functii", fxtMemo, u"", u""},
+      {fxeRandSet, u"Side", u"Latura", fxtEnum, u"12", u"values: Sides; inner spaces ignored"},
+      {fxeRandSet, u"Reference", u"Referinta", fxtEnum, u"15",
+       u"values: References; inner spaces ignored; tolerated: 1/2, 1/3, 2/3, 1/4, 3/4"},
+      {fxeRandSet, u"Dimension", u"Cota", fxtReal, u"", u""},
+      {fxeRandSet, u"DimensionPercent", u"CotaProcent", fxtReal, u"", u""},
+      {fxeRandSet, u"InvDraw", u"DesenInvers", fxtBifa, u"1", u"warns unless X"},
+      {fxeRandSet, u"PositioningOrder", u"OrdinePozitionare", fxtIntreg, u"-2147483648..2147483647", u""},
+      {fxeRandSet, u"InvRAPID", u"InvRAPID", fxtIntreg, u"-2147483648..2147483647", u""},
+      {fxeRandSet, u"InactiveOpening", u"CanatInactiv", fxtBifa, u"1", u"warns unless X"},
+      {fxeRandSet, u"MaxWeight", u"GreutateMax", fxtReal, u"", u"not negative"},
+      {fxeRandSet, u"VerifyWeightChart", u"VerifDiagGreutate", fxtBifa, u"1", u"warns unless X"},
+      {fxeRandSet, u"EspagnoleteExtensions", u"PrelungiriCremon", fxtListaCoduri, u"", u""},
+      {fxeRandSet, u"EspagnoleteExtensionsUp", u"PrelungiriSusCremon", fxtListaCoduri, u"", u""},
+      {fxeRandSet, u"MaxExtensionsLength", u"MaxPrelungire", fxtIntreg, u"-2147483648..2147483647", u""},
+      {fxeRandSet, u"DrawingOrder", u"OrdineDesenare", fxtIntreg, u"-2147483648..2147483647", u""},
+      {fxeRandSet, u"IntExt", u"IntExt", fxtEnum, u"2", u"rule fxreLiteraVeche; values: Interior and exterior"},
+      {fxeRandSet, u"CamLocks", u"cdsBlocatori", fxtImbricat, u"", u""},
+      {fxeRandSet, u"UseCamLocksDimensions2", u"swCote2Blocatori", fxtEnum, u"3",
+       u"rule fxreBrut; values: Second cam-lock dimensions"},
+      {fxeRandSet, u"NrCrtRenum", u"NrCrtRenum", fxtIgnorat, u"", u"not in schema"},
+      {fxeRandSet, u"Length", u"Lungime", fxtReal, u"", u"not negative"},
+      {fxeRandSet, u"ParentID", u"ParentID", fxtIntreg, u"1..2147483647", u""},
+      {fxeRandSet, u"ChildParentsIDs", u"ChildParentsIDs", fxtListaIntregi, u"20", u""},
+      {fxeRandSet, u"Inversare", u"Inversare", fxtIgnorat, u"", u"withdrawn; not in schema"},
+      {fxeRandSet, u"EchiSusSt", u"EchiSusSt", fxtIgnorat, u"", u"withdrawn -> DimensionPercent; not in schema"},
+      {fxeRandSet, u"EchiJosDr", u"EchiJosDr", fxtIgnorat, u"", u"withdrawn -> DimensionPercent; not in schema"},
+      {fxeRandSet, u"MinY_Balamale", u"MinY_Balamale", fxtIgnorat, u"", u"withdrawn -> MinY; not in schema"},
+      {fxeRandSet, u"MaxY_Balamale", u"MaxY_Balamale", fxtIgnorat, u"", u"withdrawn -> MaxY; not in schema"},
+      {fxeRandSet, u"PrioritateMontaj", u"PrioritateMontaj", fxtIgnorat, u"",
+       u"withdrawn -> PositioningOrder; not in schema"},
+      {fxeRandSet, u"CotaOpusa", u"CotaOpusa", fxtIgnorat, u"", u"withdrawn -> InvDraw; not in schema"},
+      {fxeRandSet, u"CodScriptFero", u"CodScriptFero", fxtIgnorat, u"", u"withdrawn -> Functions; not in schema"},
+      {fxeRandSet, u"Coloana", u"Coloana", fxtIgnorat, u"", u"withdrawn -> MinX; not in schema"},
+      {fxeRandSet, u"Linia", u"Linia", fxtIgnorat, u"", u"withdrawn -> MinY; not in schema"},
+      {fxeRandSet, u"TipCote", u"TipCote", fxtIgnorat, u"", u"withdrawn -> MinX; not in schema"},
+      {fxeRandSet, u"Legaturi", u"Legaturi", fxtIgnorat, u"", u"withdrawn -> Functions; not in schema"},
+      {fxeRandSet, u"Legaturi2", u"Legaturi2", fxtIgnorat, u"", u"withdrawn -> Functions; not in schema"},
+      // CamLocksRecord
+      {fxeBlocator, u"DimensionIndex", u"IndexCota", fxtIntreg, u"-1..32767", u"mandatory; schema: non-empty"},
+      {fxeBlocator, u"Dimension", u"Cota", fxtReal, u"", u""},
+      {fxeBlocator, u"Code", u"Cod", fxtIdentitate, u"30", u"forbidden: apostrophe"},
+      {fxeBlocator, u"Left-Right", u"StDr", fxtEnum, u"1", u"rule fxreLiteraVeche; values: Hands"},
+      {fxeBlocator, u"MinX", u"MinX", fxtIntreg, u"0..32767", u""},
+      {fxeBlocator, u"MaxX", u"MaxX", fxtIntreg, u"0..32767", u""},
+      {fxeBlocator, u"MinY", u"MinY", fxtIntreg, u"0..32767", u""},
+      {fxeBlocator, u"MaxY", u"MaxY", fxtIntreg, u"0..32767", u""},
+      {fxeBlocator, u"Functions", u"Functii", fxtMemo, u"", u""},
+      {fxeBlocator, u"ForExtensions", u"PtPrelungiri", fxtBifa, u"1", u"warns unless X"},
+      {fxeBlocator, u"CodScriptFero", u"CodScriptFero", fxtIgnorat, u"", u"withdrawn -> Functions; not in schema"},
+  };
+  return randuri;
+}
+
+const std::vector<ListaValori>& ListeValori() {
+  static const std::vector<ListaValori> liste = {
+      {u"Content values", {{u"HardwareSets", u"HardwareSets"}, {u"HardwareArticles", u"HardwareArticles"}}},
+      {u"Openings",
+       {{u"TTX", u"OBX"}, {u"TX", u"OX"}, {u"TDown", u"BJOS"}, {u"TUp", u"BSUS"}, {u"TSX", u"CBX"},
+        {u"LSX", u"CRX"}, {u"SX", u"CX"}, {u"FS", u"CF"}, {u"Gltn", u"GLTN"}, {u"GltnD", u"GLTNJ"},
+        {u"Swl", u"PVT"}, {u"VSwlX", u"PVTVX"}, {u"Prll", u"PRLL"}}},
+      {u"Destinations", {{u"Window", u"Fereastra"}, {u"Door", u"Usa"}}},
+      {u"Hands", {{u"L", u"S"}, {u"R", u"D"}}},
+      {u"Sides",
+       {{u"Handle", u"Maner"}, {u"OppositeHandle", u"OpusManer"}, {u"Hinge", u"Balamale"},
+        {u"OppositeHinge", u"OpusBalamale"}, {u"UpLeft", u"SusSt"}, {u"DownRight", u"JosDr"}, {u"Left", u"St"},
+        {u"Right", u"Dr"}, {u"Up", u"Sus"}, {u"Down", u"Jos"}, {u"None", u"---"}}},
+      {u"References",
+       {{u"UpLeft", u"SusSt"}, {u"DownRight", u"JosDr"}, {u"UpLeftJoined", u"SusStLeg"},
+        {u"DownRightJoined", u"JosDrLeg"}, {u"HandleUpLeft", u"CotaManerSusSt"},
+        {u"HandleDownRight", u"CotaManerJosDr"}, {u"HandleSide", u"LatManer"},
+        {u"OppositeHandleSide", u"LatOpusManer"}, {u"HingeSide", u"LatBal"}, {u"OppositeHingeSide", u"LatOpusBal"},
+        {u"HandleSideJoined", u"LatManerLeg"}, {u"OppositeHandleSideJoined", u"LatOpusManerLeg"},
+        {u"HingeSideJoined", u"LatBalLeg"}, {u"OppositeHingeSideJoined", u"LatOpusBalLeg"}}},
+      {u"Interior and exterior", {{u"I", u"I"}, {u"E", u"E"}, {u"IE", u"IE"}, {u"EI", u"EI"}}},
+      {u"Second cam-lock dimensions", {{u"X", u"X"}, {u"x", u"x"}, {u"1", u"1"}, {u"2", u"2"}, {u"1-2", u"1-2"}}},
+      {u"Uses", {{u"Window", u"Fereastra"}, {u"Door", u"Usa"}, {u"!GROUP", u"!GROUP"}}},
+      {u"Mounting locations", {{u"Sash", u"C"}, {u"Frame", u"T"}}},
+      {u"Fitting types",
+       {{u"Handle", u"Maner"}, {u"Espagnolete", u"Cremon"}, {u"HandleBox", u"CasetaManer"},
+        {u"RebateReverserEspagnolete", u"MecanismStulp"}, {u"Lock-bolt", u"Broasca"}, {u"DoorHinge", u"BalamaUsa"},
+        {u"CamLock", u"Blocator"}, {u"KeyCylinder", u"Butuc"}, {u"HandleRod", u"TijaCremon"},
+        {u"PinOnRod", u"PinPeTija"}}},
+      {u"Consumption options", {{u"X", u"X"}, {u"B", u"B"}, {u"M", u"M"}}},
+  };
+  return liste;
+}
+
+}  // namespace kavelo
