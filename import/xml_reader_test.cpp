@@ -129,7 +129,7 @@ TEST(XmlReader, XmlErrorsAreFatalProblems) {
 }
 
 TEST(XmlReader, Encodings) {
-  const std::string utf16le("\xFF\xFE<\0B\0 \0a\0=\0\"\0\x19\x02\"\0/\0>\0", 24);
+  const std::string utf16le("\xFF\xFE<\0B\0 \0a\0=\0\"\0\x19\x02\"\0/\0>\0", 22);
   EXPECT_EQ(Citeste(utf16le).apeluri[0], "0 B 1:1 a=\xC8\x99");
   EXPECT_EQ(Citeste("\xEF\xBB\xBF<B a=\"\xC8\x99\"/>").apeluri[0], "0 B 1:1 a=\xC8\x99");
   EXPECT_EQ(Citeste("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><B a=\"\xE9\"/>").apeluri[0], "0 B 1:44 a=\xC3\xA9");
