@@ -108,6 +108,7 @@ class TFerXmlProbleme {
   // The two things that change on a problem already in the list.
   std::vector<std::u16string>& Detalii(std::int32_t index) { return FLista[static_cast<size_t>(index)].Detalii; }
   void MarcheazaNeschimbata(std::int32_t index) { FLista[static_cast<size_t>(index)].swUnitateNeschimbata = true; }
+  void MarcheazaAltImport(std::int32_t index) { FLista[static_cast<size_t>(index)].swAltImport = true; }
 
   bool AreFatala() const { return FNrFatale > 0; }
   bool PrimaFatala(TFerXmlProblema& AProblema) const;

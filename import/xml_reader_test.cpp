@@ -179,6 +179,8 @@ class StreamDefect : public InputStream {
  public:
   size_t Read(char*, size_t) override { throw Exceptie(u"Input/output error"); }
   void Rewind() override {}
+  std::uint64_t Pozitie() const override { return 0; }
+  std::uint64_t Marime() const override { return 0; }
 };
 
 TEST(XmlReader, ReadFailureIsAFatalProblemWithoutPosition) {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/exception.h"
@@ -23,13 +24,22 @@ FileInputStream::~FileInputStream() { ::close(fd_); }
 size_t FileInputStream::Read(char* buf, size_t n) {
   for (;;) {
     const ssize_t r = ::read(fd_, buf, n);
-    if (r >= 0) return static_cast<size_t>(r);
+    if (r >= 0) {
+      pozitie_ += static_cast<std::uint64_t>(r);
+      return static_cast<size_t>(r);
+    }
     if (errno != EINTR) throw ExceptieSistem(errno);
   }
 }
 
 void FileInputStream::Rewind() {
   if (::lseek(fd_, 0, SEEK_SET) < 0) throw ExceptieSistem(errno);
+  pozitie_ = 0;
+}
+
+std::uint64_t FileInputStream::Marime() const {
+  struct stat st;
+  return ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
 }
 
 size_t MemoryInputStream::Read(char* buf, size_t n) {

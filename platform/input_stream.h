@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace kavelo {
@@ -14,6 +15,9 @@ class InputStream {
   virtual size_t Read(char* buf, size_t n) = 0;
   // Back to the first byte.
   virtual void Rewind() = 0;
+  // Bytes read so far, and the whole size (for progress).
+  virtual std::uint64_t Pozitie() const = 0;
+  virtual std::uint64_t Marime() const = 0;
 };
 
 // A file opened for reading; owns its descriptor.
@@ -26,9 +30,12 @@ class FileInputStream : public InputStream {
   FileInputStream& operator=(const FileInputStream&) = delete;
   size_t Read(char* buf, size_t n) override;
   void Rewind() override;
+  std::uint64_t Pozitie() const override { return pozitie_; }
+  std::uint64_t Marime() const override;
 
  private:
   int fd_;
+  std::uint64_t pozitie_ = 0;
 };
 
 class MemoryInputStream : public InputStream {
@@ -36,6 +43,8 @@ class MemoryInputStream : public InputStream {
   explicit MemoryInputStream(std::string data) : data_(std::move(data)) {}
   size_t Read(char* buf, size_t n) override;
   void Rewind() override { pos_ = 0; }
+  std::uint64_t Pozitie() const override { return pos_; }
+  std::uint64_t Marime() const override { return data_.size(); }
 
  private:
   std::string data_;
