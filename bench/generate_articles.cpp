@@ -25,10 +25,10 @@ int main(int argc, char** argv) {
         f,
         "  <Record Code=\"A-%08lld\" Mark=\"Mark%lld\" Colour=\"RAL %lld\" Description=\"Espagnolete %lld mm, "
         "galvanised\" MU=\"pcs\" Price=\"%lld.%02lld\" Currency=\"EUR\" FittingType=\"Espagnolete\" "
-        "Length=\"%lld\" Weight=\"%lld\">\r\n"
+        "Length=\"%lld\" Weight=\"%lld\" ConsumptionCategory=\"FER\">\r\n"
         "    <WeightChart>\r\n"
-        "      <WeightChartRecord KgPerMP=\"20\" X0=\"400\" Y0=\"400\" X1=\"1200\" Y1=\"1600\"/>\r\n"
-        "      <WeightChartRecord KgPerMP=\"30\" X0=\"400\" Y0=\"400\" X1=\"1000\" Y1=\"1400\"/>\r\n"
+        "      <WeightChartRecord KgPerMP=\"20\" X0=\"400\" Y0=\"400\" X1=\"1200\" Y1=\"1600\" X2=\"1600\" Y2=\"1200\"/>\r\n"
+        "      <WeightChartRecord KgPerMP=\"30\" X0=\"400\" Y0=\"400\" X1=\"1000\" Y1=\"1400\" X2=\"1400\" Y2=\"1000\"/>\r\n"
         "    </WeightChart>\r\n"
         "  </Record>\r\n",
         i, i % 7, 9000 + i % 20, 300 + i % 1500, i % 97, i % 100, 300 + i % 1500, 100 + i % 900);

@@ -91,16 +91,6 @@ bool ListaIntregiPozitive(std::u16string_view t) {
   }
 }
 
-std::u16string TextValoare(const TValoareCamp& v) {
-  if (const auto* s = std::get_if<std::u16string>(&v)) return *s;
-  if (const auto* i = std::get_if<std::int64_t>(&v)) return TextNumar(*i);
-  if (const auto* d = std::get_if<double>(&v)) return TextReal(*d);
-  if (const auto* b = std::get_if<bool>(&v)) return *b ? u"True" : u"False";
-  if (const auto* t = std::get_if<TDataOra>(&v)) return TextReal(t->Zile);
-  if (const auto* o = std::get_if<std::string>(&v)) return Utf16DinUtf8(*o);
-  return std::u16string();
-}
-
 }  // namespace
 
 std::int32_t TFerXmlValori::AdaugaEroare(const TFerXmlProblema& model, TFerXmlMesaj mesaj,
@@ -415,6 +405,16 @@ void TFerXmlValori::ClientNeschimbabil(const TDefinitieCamp& f, std::u16string_v
   AdaugaFaraEfect(model, nume, std::u16string(nume), Format(u"%s: %s", {f.Nume, NumeTipCamp(f.Tip)}), valoare);
 }
 
+std::u16string TextCamp(const TValoareCamp& v) {
+  if (const auto* s = std::get_if<std::u16string>(&v)) return *s;
+  if (const auto* i = std::get_if<std::int64_t>(&v)) return TextNumar(*i);
+  if (const auto* d = std::get_if<double>(&v)) return TextReal(*d);
+  if (const auto* b = std::get_if<bool>(&v)) return *b ? u"True" : u"False";
+  if (const auto* t = std::get_if<TDataOra>(&v)) return TextReal(t->Zile);
+  if (const auto* o = std::get_if<std::string>(&v)) return Utf16DinUtf8(*o);
+  return std::u16string();
+}
+
 bool CampScriibil(const TDefinitieCamp& f) {
   return EsteTipIntreg(f.Tip) || EsteTipReal(f.Tip) || f.Tip == ftBoolean || EsteTipDataOra(f.Tip) ||
          EsteTipText(f.Tip) || f.Tip == ftMemo || f.Tip == ftFmtMemo || f.Tip == ftWideMemo;
@@ -427,7 +427,7 @@ std::u16string CaracterAfisat(char32_t c) {
 
 std::u16string ValoareStocataAfisata(const TValoareCamp& v, const TFerXmlColoana* c) {
   if (EsteNul(v)) return std::u16string();
-  std::u16string text = TextValoare(v);
+  std::u16string text = TextCamp(v);
   if (c != nullptr && c->Tip == fxtEnum && std::holds_alternative<std::u16string>(v)) text = CodXmlStocat(*c, text);
   return ValoareAfisata(text);
 }
@@ -449,25 +449,25 @@ void ScrieCamp(TTabelMemorie& tabel, int camp, const TValoareCamp& v) {
     if (const auto* i = std::get_if<std::int64_t>(&v)) n = *i;
     else if (const auto* d = std::get_if<double>(&v)) n = static_cast<std::int64_t>(std::llround(*d));
     else if (const auto* b = std::get_if<bool>(&v)) n = *b ? 1 : 0;
-    else if (CitesteIntreg64(TaieXml(TextValoare(v)), n) != RezultatNumar::Citit)
-      throw Exceptie(u"'" + TextValoare(v) + u"' is not a valid integer value");
+    else if (CitesteIntreg64(TaieXml(TextCamp(v)), n) != RezultatNumar::Citit)
+      throw Exceptie(u"'" + TextCamp(v) + u"' is not a valid integer value");
     tabel.SeteazaValoare(camp, n);
   } else if (t == ftBoolean) {
     if (const auto* b = std::get_if<bool>(&v)) tabel.SeteazaValoare(camp, *b);
     else if (const auto* i = std::get_if<std::int64_t>(&v)) tabel.SeteazaValoare(camp, *i != 0);
-    else tabel.SeteazaValoare(camp, EgalFaraCaz(TextValoare(v), u"True"));
+    else tabel.SeteazaValoare(camp, EgalFaraCaz(TextCamp(v), u"True"));
   } else if (EsteTipReal(t) || EsteTipDataOra(t)) {
     double d = 0;
     if (const auto* r = std::get_if<double>(&v)) d = *r;
     else if (const auto* i = std::get_if<std::int64_t>(&v)) d = static_cast<double>(*i);
     else if (const auto* o = std::get_if<TDataOra>(&v)) d = o->Zile;
-    else if (CitesteReal(TaieXml(TextValoare(v)), d) != RezultatNumar::Citit)
-      throw Exceptie(u"'" + TextValoare(v) + u"' is not a valid floating point value");
+    else if (CitesteReal(TaieXml(TextCamp(v)), d) != RezultatNumar::Citit)
+      throw Exceptie(u"'" + TextCamp(v) + u"' is not a valid floating point value");
     if (EsteTipReal(t)) tabel.SeteazaValoare(camp, d); else tabel.SeteazaValoare(camp, TDataOra{d});
   } else if (t == ftBlob && std::holds_alternative<std::string>(v)) {
     tabel.SeteazaValoare(camp, v);
   } else {
-    tabel.SeteazaValoare(camp, TextValoare(v));
+    tabel.SeteazaValoare(camp, TextCamp(v));
   }
 }
 
@@ -490,10 +490,10 @@ std::u16string TextComparabil(std::u16string_view text, std::int32_t n) {
 std::u16string TextCanonic(const TDefinitieCamp& f, const TFerXmlColoana* c, bool swBifa, const TValoareCamp& v) {
   if (EsteNul(v)) return std::u16string();
   if (swBifa && c != nullptr && c->Tip == fxtBifa && c->swAvertizareLitera)
-    return TextValoare(v).empty() ? std::u16string() : u"X";
-  if (EsteTipIntreg(f.Tip) || EsteTipReal(f.Tip) || f.Tip == ftBoolean || EsteTipDataOra(f.Tip)) return TextValoare(v);
-  if (EsteTipText(f.Tip)) return TextComparabil(TextValoare(v), f.Marime);
-  return TextComparabil(TextValoare(v), 0);
+    return TextCamp(v).empty() ? std::u16string() : u"X";
+  if (EsteTipIntreg(f.Tip) || EsteTipReal(f.Tip) || f.Tip == ftBoolean || EsteTipDataOra(f.Tip)) return TextCamp(v);
+  if (EsteTipText(f.Tip)) return TextComparabil(TextCamp(v), f.Marime);
+  return TextComparabil(TextCamp(v), 0);
 }
 
 std::u16string CopieFaraSurogat(std::u16string_view text, std::int32_t n) {

@@ -77,6 +77,10 @@ class TFerXmlValori {
 // Whether a client column can be written from XML text into this field.
 bool CampScriibil(const TDefinitieCamp& f);
 
+// The text of a field value, as a field's text reads ("True"/"False" for a
+// Boolean, the decimal form for numbers and date-times).
+std::u16string TextCamp(const TValoareCamp& v);
+
 // One character for messages: "#" and the decimal code outside 32..126,
 // otherwise the character between double quotes.
 std::u16string CaracterAfisat(char32_t c);

@@ -90,10 +90,15 @@ bool CitesteIso8601(std::u16string_view text, TDataOra& data) {
     }
   }
   if (!c.Sfarsit()) return false;
-  const double zile = Zile(an, luna, zi);
-  // Before 1899-12-30 the fraction counts away from zero, as the tables keep it.
-  data.Zile = zile < 0 ? zile - timp : zile + timp;
+  data = CompuneDataOra(an, luna, zi, timp * 86400.0);
   return true;
+}
+
+TDataOra CompuneDataOra(int an, int luna, int zi, double secunde) {
+  const double zile = Zile(an, luna, zi);
+  const double timp = secunde / 86400.0;
+  // Before 1899-12-30 the fraction counts away from zero, as the tables keep it.
+  return TDataOra{zile < 0 ? zile - timp : zile + timp};
 }
 
 }  // namespace kavelo

@@ -13,4 +13,7 @@ namespace kavelo {
 // the tables store local date-times without a zone.
 bool CitesteIso8601(std::u16string_view text, TDataOra& data);
 
+// The date-time of a calendar date and the seconds since its midnight.
+TDataOra CompuneDataOra(int an, int luna, int zi, double secunde);
+
 }  // namespace kavelo
