@@ -85,6 +85,11 @@ void TFerXmlImportArticole::Pregateste() {
     FColDiagrama.push_back(c);
     if (c != nullptr) FIndexDiagrama.emplace(c->NumeXML, i);
   }
+  FiKgPerMP = FModelDiagrama.IndexCamp(u"KgPerMP");
+  for (int p = 0; p <= 9; ++p) {
+    FiX[static_cast<size_t>(p)] = FModelDiagrama.IndexCamp(u"X" + TextNumar(p));
+    FiY[static_cast<size_t>(p)] = FModelDiagrama.IndexCamp(u"Y" + TextNumar(p));
+  }
 
   const auto adauga = [](std::unordered_map<std::u16string, std::int32_t>& index, std::u16string cheie,
                          std::int32_t p) {

@@ -108,6 +108,8 @@ class TFerXmlImportArticole : public TFerXmlValori {
   TTabelMemorie FModelDiagrama;
   std::vector<const TFerXmlColoana*> FColDiagrama;
   std::unordered_map<std::u16string, int> FIndexDiagrama;
+  int FiKgPerMP = -1;
+  std::array<int, 10> FiX{}, FiY{};  // chart fields of the points, -1 where the chart has none
   std::vector<TTabelMemorie::TSemn> FSemne;
   std::vector<std::u16string> FCoduri;
   std::unordered_map<std::u16string, std::int32_t> FCodExact;

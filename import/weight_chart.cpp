@@ -2,6 +2,7 @@
 // element and its rows, their checks, and the canonical texts that tell
 // whether a stored chart changes.
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 
@@ -44,7 +45,7 @@ void TFerXmlImportArticole::CitesteDiagrama(TFerXmlArticolCitit& a, const TFerXm
   if (nod.swText) AdaugaEroare(model, fxmNepermisAici, u"", u"", {Ghilimele(nod.Text)});
 
   const std::int64_t latime = LatimeOrdin(static_cast<std::int32_t>(nod.Copii.size()));
-  const int iKg = FModelDiagrama.IndexCamp(u"KgPerMP");
+  const int iKg = FiKgPerMP;
   std::vector<std::int64_t> ordine;  // KgPerMP values in order of first appearance
   std::map<std::int64_t, int> numar;
   bool citit = false;
@@ -97,26 +98,30 @@ void TFerXmlImportArticole::CitesteRandDiagrama(TFerXmlArticolCitit& a, const TF
   }
 
   // The row check: points given without gaps, and at least three different points.
+  static const std::array<std::u16string, 10> kX = {u"X0", u"X1", u"X2", u"X3", u"X4",
+                                                    u"X5", u"X6", u"X7", u"X8", u"X9"};
+  static const std::array<std::u16string, 10> kY = {u"Y0", u"Y1", u"Y2", u"Y3", u"Y4",
+                                                    u"Y5", u"Y6", u"Y7", u"Y8", u"Y9"};
   const auto prezent = [&](const std::u16string& nume) {
     const TFerXmlAtribut* at = CautaAtribut(atribute, nume);
     return at != nullptr && !TaieBlancuri(at->Valoare).empty();
   };
   int ultim = -1;
   for (int p = 0; p <= 9; ++p)
-    if (prezent(u"X" + TextNumar(p)) || prezent(u"Y" + TextNumar(p))) ultim = p;
+    if (prezent(kX[static_cast<size_t>(p)]) || prezent(kY[static_cast<size_t>(p)])) ultim = p;
   for (int p = 0; p <= ultim; ++p) {
-    const std::u16string x = u"X" + TextNumar(p), y = u"Y" + TextNumar(p);
+    const std::u16string& x = kX[static_cast<size_t>(p)];
+    const std::u16string& y = kY[static_cast<size_t>(p)];
     if (!prezent(x))
       AdaugaEroare(model, fxmLipseste, x, u"", {x});
     else if (!prezent(y))
       AdaugaEroare(model, fxmLipseste, y, u"", {y});
   }
   std::u16string detaliu;
-  if (const int iKg = FModelDiagrama.IndexCamp(u"KgPerMP"); iKg >= 0)
-    detaliu = u"KgPerMP=" + TextCamp(rand[static_cast<size_t>(iKg)]);
+  if (FiKgPerMP >= 0) detaliu = u"KgPerMP=" + TextCamp(rand[static_cast<size_t>(FiKgPerMP)]);
   std::set<std::u16string> puncte;
   for (std::int64_t p = 0; p <= 9; ++p) {
-    const int ix = FModelDiagrama.IndexCamp(u"X" + TextNumar(p)), iy = FModelDiagrama.IndexCamp(u"Y" + TextNumar(p));
+    const int ix = FiX[static_cast<size_t>(p)], iy = FiY[static_cast<size_t>(p)];
     if (ix < 0 || iy < 0 || EsteNul(rand[static_cast<size_t>(ix)]) || EsteNul(rand[static_cast<size_t>(iy)])) continue;
     const std::u16string x = TextCamp(rand[static_cast<size_t>(ix)]), y = TextCamp(rand[static_cast<size_t>(iy)]);
     puncte.insert(x + u"," + y);
