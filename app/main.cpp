@@ -6,6 +6,7 @@
 
 #include "app/run.h"
 #include "app/version.h"
+#include "format/vocabulary.h"
 #include "platform/exception.h"
 #include "platform/output_stream.h"
 #include "platform/utf.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<TXmlCheckIesire> iesire, eroare;
   try {
     IdBuild = u"dev+4849bb2a";
+    ConstruiesteTabelFormat();
     std::vector<std::u16string> args;
     for (int i = 1; i < argc; ++i) args.push_back(Utf16DinNumeSistem(argv[i]));
     iesire = IesireStandard(CanalStandard::Iesire);

@@ -211,9 +211,14 @@ std::u16string TextMesaj(const TFerXmlProblema& p, const TKVTrsStringsV2& catalo
     t = AtributAfisat(p.Atribut, p.Valoare);
   else
     t = FormatSigur(*TiparMesaj(p.Mesaj, catalog), p.Parametri);
-  if (p.Sugestie.empty()) return t;
-  const std::u16string s(TaieBlancuri(FormatSigur(catalog.rsImpXmlPoateX, {p.Sugestie})));
-  std::u16string rezultat(TaieBlancuriDreapta(t));
+  return AdaugaSugestie(t, p.Sugestie, catalog);
+}
+
+std::u16string AdaugaSugestie(std::u16string_view text, std::u16string_view sugestie,
+                              const TKVTrsStringsV2& catalog) {
+  if (sugestie.empty()) return std::u16string(text);
+  const std::u16string s(TaieBlancuri(FormatSigur(catalog.rsImpXmlPoateX, {std::u16string(sugestie)})));
+  std::u16string rezultat(TaieBlancuriDreapta(text));
   if (rezultat.empty()) return s;
   const char16_t ultim = rezultat.back();
   if (ultim != u'!' && ultim != u'.' && ultim != u'?') rezultat += u'.';

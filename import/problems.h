@@ -109,6 +109,10 @@ class TFerXmlProbleme {
   std::vector<std::u16string>& Detalii(std::int32_t index) { return FLista[static_cast<size_t>(index)].Detalii; }
   void MarcheazaNeschimbata(std::int32_t index) { FLista[static_cast<size_t>(index)].swUnitateNeschimbata = true; }
   void MarcheazaAltImport(std::int32_t index) { FLista[static_cast<size_t>(index)].swAltImport = true; }
+  void SeteazaPozitie(std::int32_t index, std::int32_t linie, std::int32_t coloana) {
+    FLista[static_cast<size_t>(index)].Linie = linie;
+    FLista[static_cast<size_t>(index)].Coloana = coloana;
+  }
 
   bool AreFatala() const { return FNrFatale > 0; }
   bool PrimaFatala(TFerXmlProblema& AProblema) const;
@@ -153,6 +157,8 @@ std::u16string FormatSigur(std::u16string_view tipar, const std::vector<std::u16
 const std::u16string* TiparMesaj(TFerXmlMesaj mesaj, const TKVTrsStringsV2& catalog);
 
 std::u16string TextMesaj(const TFerXmlProblema& p, const TKVTrsStringsV2& catalog);
+// A message with a suggestion appended, as problem texts carry one.
+std::u16string AdaugaSugestie(std::u16string_view text, std::u16string_view sugestie, const TKVTrsStringsV2& catalog);
 std::u16string TextProblema(const TFerXmlProblema& p, const TKVTrsStringsV2& catalog);
 std::u16string TextProblemaAltImport(const TFerXmlProblema& p, const TKVTrsStringsV2& catalog,
                                      std::u16string_view indiciu);
