@@ -66,7 +66,9 @@ std::unique_ptr<TXmlCheckFisier> VerificaFisier(TXmlCheckTip tip, const std::u16
     if (tip != xctArticoleFeronerie) throw Exceptie(u"this build cannot check hardware-sets files yet");
     auto tabel = TabelArticole();
     ctx.Articole = tabel.get();
-    r->PlanArticole = ImportaArticole(in, ctx, nullptr);
+    // A plain articles check needs only the outcomes; an --articles file is
+    // applied afterwards as the catalog of the sets.
+    r->PlanArticole = ImportaArticole(in, ctx, nullptr, !swFisierArticole);
     r->Catalog = std::move(tabel);
   } catch (const std::exception& e) {
     r->swFatal = true;

@@ -99,12 +99,14 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
   // 2. Vocabularies and colours.
   for (size_t i = 0; i < FCampuri.size(); ++i) {
     if (FCampuri[i].Tip != ftaRegistru || !a.swPrezent[i]) continue;
-    const std::u16string valoare = TextCamp(a.Valori[i]);
-    if (valoare.empty()) continue;
     const std::u16string& numeXml = FCampuri[i].Coloana->NumeXML;
     const VocabularColoana* voc = nullptr;
     for (const auto& v : kVocabulare)
       if (numeXml == v.NumeXml) voc = &v;
+    const bool culoare = numeXml == u"Colour" && !FCulori.empty();
+    if (voc == nullptr && !culoare) continue;
+    const std::u16string valoare = TextCamp(a.Valori[i]);
+    if (valoare.empty()) continue;
     if (voc != nullptr && !FVocabulare[voc->Vocabular].empty() && !(numeXml == u"Currency" && valoare == u"0")) {
       if (FVocabulare[voc->Vocabular].contains(valoare)) continue;
       std::u16string lista;
@@ -121,7 +123,7 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
       const auto s = FVocabularePliate[voc->Vocabular].find(FormaPliata(valoare));
       AdaugaAvertizare(model, fxmNuExistaIn, numeXml, valoare, {numeXml, ValoareAfisata(valoare), lista},
                        s == FVocabularePliate[voc->Vocabular].end() ? u"" : s->second);
-    } else if (voc == nullptr && numeXml == u"Colour" && !FCulori.empty() && !FCulori.contains(valoare)) {
+    } else if (culoare && !FCulori.contains(valoare)) {
       const auto s = FCuloriPliate.find(FormaPliata(valoare));
       AdaugaAvertizare(model, fxmNuExistaIn, u"Colour", valoare, {u"Colour", ValoareAfisata(valoare), u"*Culori.cds"},
                        s == FCuloriPliate.end() ? u"" : s->second);

@@ -291,8 +291,9 @@ void TFerXmlImportArticole::SfarsitFisier() {
 }
 
 std::unique_ptr<TFerXmlPlanArticole> ImportaArticole(InputStream& stream, const TFerXmlContext& ctx,
-                                                     const TFerXmlProgres& progres) {
+                                                     const TFerXmlProgres& progres, bool swDoarRezultate) {
   auto plan = std::make_unique<TFerXmlPlanArticole>();
+  plan->swDoarRezultate = swDoarRezultate;
   TFerXmlImportArticole import(ctx, progres, *plan);
   import.Executa(stream);
   return plan;

@@ -128,7 +128,8 @@ class TFerXmlImportArticole : public TFerXmlValori {
 };
 
 // The import as a host calls it: the plan of the file, which the caller owns.
+// With swDoarRezultate the plan holds outcomes and problems only.
 std::unique_ptr<TFerXmlPlanArticole> ImportaArticole(InputStream& stream, const TFerXmlContext& ctx,
-                                                     const TFerXmlProgres& progres);
+                                                     const TFerXmlProgres& progres, bool swDoarRezultate = false);
 
 }  // namespace kavelo

@@ -103,7 +103,11 @@ void TFerXmlImportArticole::PlanificaArticol(const TFerXmlArticolCitit& a, std::
   if (schimbaDiagrama) e->Diagrama = a.Diagrama;
   e->swStergeDiagrama = stergeDiagrama;
   e->swFaraDiagrama = !a.swExistent && !a.swAtributDiagrama && !a.swElementDiagrama;
-  if (a.swExistent) {
+  if (FPlan.swDoarRezultate) {
+    e->Valori.clear();
+    e->Valori.shrink_to_fit();
+    e->Diagrama.clear();
+  } else if (a.swExistent) {
     for (const auto& v : e->Valori) {
       const TValoareCamp stocat = FTabel->Valoare(v.IndexCamp);
       e->AmprentaStocata += EsteNul(stocat) ? u"True" : u"False";
@@ -122,6 +126,7 @@ void TFerXmlImportArticole::PlanificaArticol(const TFerXmlArticolCitit& a, std::
 }
 
 TFerXmlRezultatAplicare AplicaPlanArticole(TFerXmlPlanArticole& plan, TTabelMemorie& tabel, bool swPastreaza) {
+  if (plan.swDoarRezultate) throw Exceptie(u"a plan of outcomes only cannot be applied");
   TFerXmlRezultatAplicare r;
   r.NrNeschimbate = plan.NrNeschimbate;
   r.NrRefuzate = plan.NrRefuzate;

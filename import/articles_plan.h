@@ -52,6 +52,9 @@ class TFerXmlPlanArticole {
   std::int32_t IndexPret = -1;
   std::int32_t IndexDataModifPret = -1;
   std::int32_t IndexCuloare = -1;
+  // The host needs only the outcomes and the problems: entries keep no values
+  // and no chart, and the plan cannot be applied.
+  bool swDoarRezultate = false;
 
   std::int32_t Nr(TFerXmlActiune actiune) const;
   // The user-owned columns the replaced articles change: "Name (count), ...".

@@ -54,7 +54,9 @@ TFerXmlNumeAtribute::TFerXmlNumeAtribute(TFerXmlContinut continut, std::vector<s
     : FContinut(continut), FVersiune(versiune), FColoaneClientDeclarate(std::move(coloaneClientDeclarate)) {}
 
 std::u16string TFerXmlNumeAtribute::CheieCache(TFerXmlElement element, std::u16string_view nume) {
-  std::u16string cheie = TextNumar(element);
+  std::u16string cheie;
+  cheie.reserve(nume.size() + 2);
+  cheie += static_cast<char16_t>(u'0' + element);  // the element's number: one digit
   cheie += u'\x01';
   cheie += nume;
   return cheie;
@@ -122,7 +124,10 @@ TFerXmlAtribut TFerXmlNumeAtribute::RezolvaFaraCache(TFerXmlElement e, std::u16s
 
 TFerXmlAtribut TFerXmlNumeAtribute::Rezolva(TFerXmlElement element, std::u16string_view nume,
                                             std::u16string_view valoare) {
-  FCheie = CheieCache(element, nume);
+  FCheie.clear();
+  FCheie += static_cast<char16_t>(u'0' + element);
+  FCheie += u'\x01';
+  FCheie += nume;
   auto it = FRezolvari.find(FCheie);
   if (it == FRezolvari.end()) it = FRezolvari.emplace(FCheie, RezolvaFaraCache(element, nume)).first;
   TFerXmlAtribut a = it->second;
@@ -140,21 +145,29 @@ std::u16string TFerXmlNumeAtribute::Sugestie(TFerXmlElement element, std::u16str
 std::vector<TFerXmlAtribut> TFerXmlNumeAtribute::RezolvaNod(const TFerXmlNod& nod, TFerXmlElement element,
                                                             TFerXmlProbleme& probleme, const TFerXmlProblema& model) {
   std::vector<TFerXmlAtribut> atribute;
-  atribute.reserve(nod.Atribute.size());
-  FPrimaAparitie.clear();
+  atribute.reserve(nod.Atribute.size());  // no reallocation: the keys below view into the elements
+  // Target key -> index of its first attribute; a node has few attributes.
+  std::vector<std::pair<std::u16string_view, size_t>> primele;
+  const auto prima = [&](std::u16string_view cheie) -> size_t {
+    for (const auto& [k, i] : primele)
+      if (k == cheie) return i;
+    return SIZE_MAX;
+  };
   bool repetitii = false;
   for (const auto& [nume, valoare] : nod.Atribute) {
     atribute.push_back(Rezolva(element, nume, valoare));
     const std::u16string_view cheie = CheieTinta(atribute.back());
     if (cheie.empty()) continue;
-    if (!FPrimaAparitie.emplace(std::u16string(cheie), static_cast<int>(atribute.size()) - 1).second)
+    if (prima(cheie) != SIZE_MAX)
       repetitii = true;
+    else
+      primele.emplace_back(cheie, atribute.size() - 1);
   }
 
   if (repetitii)
     for (size_t i = 0; i < atribute.size(); ++i) {
       const std::u16string_view cheie = CheieTinta(atribute[i]);
-      if (cheie.empty() || FPrimaAparitie.at(std::u16string(cheie)) != static_cast<int>(i)) continue;
+      if (cheie.empty() || prima(cheie) != i) continue;
       int numar = 1;
       size_t conteaza = i;
       bool diferit = false;

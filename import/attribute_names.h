@@ -76,7 +76,6 @@ class TFerXmlNumeAtribute {
   std::unordered_map<std::u16string, std::u16string> FCampuriClient[kNrElemente];
   std::unordered_map<std::u16string, std::u16string> FSugestii;
   std::unordered_map<std::u16string, TFerXmlAtribut> FRezolvari;
-  std::unordered_map<std::u16string, int> FPrimaAparitie;
   std::u16string FCheie;  // reused for cache lookups
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <set>
 
 #include "format/lookups.h"
 #include "import/articles_import.h"
@@ -117,19 +116,23 @@ void TFerXmlImportArticole::CitesteRandDiagrama(TFerXmlArticolCitit& a, const TF
     else if (!prezent(y))
       AdaugaEroare(model, fxmLipseste, y, u"", {y});
   }
-  std::u16string detaliu;
-  if (FiKgPerMP >= 0) detaliu = u"KgPerMP=" + TextCamp(rand[static_cast<size_t>(FiKgPerMP)]);
-  std::set<std::u16string> puncte;
+  // Points with both values, in order; the detail text is built only for the warning.
+  std::vector<std::pair<std::int64_t, std::pair<std::u16string, std::u16string>>> puncte;
   for (std::int64_t p = 0; p <= 9; ++p) {
     const int ix = FiX[static_cast<size_t>(p)], iy = FiY[static_cast<size_t>(p)];
     if (ix < 0 || iy < 0 || EsteNul(rand[static_cast<size_t>(ix)]) || EsteNul(rand[static_cast<size_t>(iy)])) continue;
-    const std::u16string x = TextCamp(rand[static_cast<size_t>(ix)]), y = TextCamp(rand[static_cast<size_t>(iy)]);
-    puncte.insert(x + u"," + y);
-    detaliu = Format(u"%s; X%d=%s; Y%d=%s", {detaliu, p, x, p, y});
+    puncte.push_back({p, {TextCamp(rand[static_cast<size_t>(ix)]), TextCamp(rand[static_cast<size_t>(iy)])}});
   }
+  std::vector<const std::pair<std::u16string, std::u16string>*> diferite;
+  for (const auto& [p, xy] : puncte)
+    if (std::none_of(diferite.begin(), diferite.end(), [&](const auto* d) { return *d == xy; })) diferite.push_back(&xy);
   const bool gol = std::all_of(rand.begin(), rand.end(), [](const TValoareCamp& v) { return EsteNul(v); });
-  if (gol || puncte.size() < 3)
+  if (gol || diferite.size() < 3) {
+    std::u16string detaliu;
+    if (FiKgPerMP >= 0) detaliu = u"KgPerMP=" + TextCamp(rand[static_cast<size_t>(FiKgPerMP)]);
+    for (const auto& [p, xy] : puncte) detaliu = Format(u"%s; X%d=%s; Y%d=%s", {detaliu, p, xy.first, p, xy.second});
     AdaugaFaraEfect(model, u"WeightChartRecord", u"<WeightChartRecord>", detaliu, u"");
+  }
   a.Diagrama.push_back(std::move(rand));
 }
 

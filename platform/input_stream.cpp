@@ -38,8 +38,11 @@ void FileInputStream::Rewind() {
 }
 
 std::uint64_t FileInputStream::Marime() const {
-  struct stat st;
-  return ::fstat(fd_, &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+  if (marime_ < 0) {
+    struct stat st;
+    marime_ = ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
+  }
+  return static_cast<std::uint64_t>(marime_);
 }
 
 size_t MemoryInputStream::Read(char* buf, size_t n) {

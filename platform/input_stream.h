@@ -36,6 +36,7 @@ class FileInputStream : public InputStream {
  private:
   int fd_;
   std::uint64_t pozitie_ = 0;
+  mutable std::int64_t marime_ = -1;  // read once
 };
 
 class MemoryInputStream : public InputStream {
