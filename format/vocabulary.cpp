@@ -131,7 +131,7 @@ TFerXmlColoana Coloana(const RandColoana& r) {
 
 struct TabelFormat {
   std::array<std::vector<TFerXmlColoana>, kNrElemente> Coloane;
-  std::array<std::unordered_map<std::u16string, int>, kNrElemente> IndexXml;
+  std::array<std::unordered_map<std::u16string, int, HashU16, std::equal_to<>>, kNrElemente> IndexXml;
   std::array<std::unordered_map<std::u16string, int>, kNrElemente> IndexRO;  // NumeRO in upper case
 
   TabelFormat() {
@@ -180,7 +180,7 @@ const std::vector<TFerXmlColoana>& ColoaneElement(TFerXmlElement e) { return Tab
 
 const TFerXmlColoana* ColoanaDupaXml(TFerXmlElement e, std::u16string_view nume) {
   const auto& t = Tabel();
-  const auto it = t.IndexXml[e].find(std::u16string(nume));
+  const auto it = t.IndexXml[e].find(nume);
   return it == t.IndexXml[e].end() ? nullptr : &t.Coloane[e][it->second];
 }
 

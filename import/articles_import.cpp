@@ -29,6 +29,7 @@ void TFerXmlImportArticole::Executa(InputStream& stream) {
   if (FFisier.Unitati.empty()) return;
   Pregateste();
   FActiuni.assign(FFisier.Unitati.size(), fxaRefuzat);
+  FLatimeOrdin = LatimeOrdin(static_cast<std::int32_t>(FFisier.Unitati.size()));
   TFerXmlProblema problema;
   const bool ok = CitesteXml(
       stream,
@@ -118,7 +119,7 @@ void TFerXmlImportArticole::Pregateste() {
 }
 
 int TFerXmlImportArticole::CampColoana(std::u16string_view numeXml) const {
-  const auto it = FIndexArt.find(std::u16string(numeXml));
+  const auto it = FIndexArt.find(numeXml);
   return it == FIndexArt.end() ? -1 : it->second;
 }
 
@@ -146,7 +147,7 @@ void TFerXmlImportArticole::CitesteRecord(TFerXmlNod& nod, std::int32_t k) {
   Progres(500 + 500LL * k / std::max<std::int64_t>(nrUnitati, 1));
   const std::int32_t n0 = FProbleme.Count();
   const TFerXmlUnitate& u = FFisier.Unitati[static_cast<size_t>(k - 1)];
-  const std::int32_t latime = LatimeOrdin(static_cast<std::int32_t>(nrUnitati));
+  const std::int32_t latime = FLatimeOrdin;
   if (!u.swUnitate) {
     VerificaElement(fxcArticole, FFisier.Versiune, nod.Nume, FProbleme,
                     ModelProblema(k, EtichetaStraina(u"Record", latime, u), u""), u"Record");
@@ -266,9 +267,10 @@ bool TFerXmlImportArticole::Identifica(TFerXmlArticolCitit& a) {
   if (const auto t = FTinte.find(a.Cod); t != FTinte.end()) {
     TFerXmlUnitateArticol& anterior = FUnitati.at(t->second);
     const std::int32_t i = AdaugaEroare(model, fxmApareDeMaiMulteOri, u"Code", a.CodScris, {u"2"});
-    SeteazaDetalii(i, {anterior.Model.EtichetaUnitate});
+    SeteazaDetalii(i, {anterior.Eticheta});
     if (!FProbleme.UnitateRefuzata(t->second)) {
-      const std::int32_t j = AdaugaEroare(anterior.Model, fxmApareDeMaiMulteOri, u"Code", anterior.CodScris, {u"2"});
+      const std::int32_t j = AdaugaEroare(ModelProblema(t->second, anterior.Eticheta, u""), fxmApareDeMaiMulteOri,
+                                          u"Code", anterior.CodScris, {u"2"});
       SeteazaDetalii(j, {a.Eticheta});
       if (anterior.Plan != nullptr) {
         std::erase_if(FPlan.Articole, [&](const auto& p) { return p.get() == anterior.Plan; });
@@ -279,7 +281,7 @@ bool TFerXmlImportArticole::Identifica(TFerXmlArticolCitit& a) {
     return false;
   }
   FTinte.emplace(a.Cod, a.Ordin);
-  FUnitati.emplace(a.Ordin, TFerXmlUnitateArticol{a.Model, a.CodScris, nullptr});
+  FUnitati.emplace(a.Ordin, TFerXmlUnitateArticol{a.Eticheta, a.CodScris, nullptr});
   return true;
 }
 

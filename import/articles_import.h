@@ -16,6 +16,7 @@
 #include "import/context.h"
 #include "import/first_pass.h"
 #include "import/values.h"
+#include "platform/ascii.h"
 
 namespace kavelo {
 
@@ -43,7 +44,7 @@ struct TFerXmlArticolCitit {
 };
 
 struct TFerXmlUnitateArticol {
-  TFerXmlProblema Model;
+  std::u16string Eticheta;  // its model problem is that of the unit: ordinal and label
   std::u16string CodScris;
   TFerXmlArticolPlan* Plan = nullptr;
 };
@@ -99,15 +100,16 @@ class TFerXmlImportArticole : public TFerXmlValori {
   TFerXmlPlanArticole& FPlan;
   TFerXmlProgres FProgres;
   std::int64_t FProgresAnterior = -1;
+  std::int32_t FLatimeOrdin = 1;  // digits of the unit count, for labels
   TFerXmlFisier FFisier;
   std::unique_ptr<TFerXmlNumeAtribute> FNume;
   std::vector<TFerXmlCampArticol> FCampuri;
-  std::unordered_map<std::u16string, int> FIndexArt;
+  std::unordered_map<std::u16string, int, HashU16, std::equal_to<>> FIndexArt;
   int FiCod = -1;
   int FiDiagrama = -1;
   TTabelMemorie FModelDiagrama;
   std::vector<const TFerXmlColoana*> FColDiagrama;
-  std::unordered_map<std::u16string, int> FIndexDiagrama;
+  std::unordered_map<std::u16string, int, HashU16, std::equal_to<>> FIndexDiagrama;
   int FiKgPerMP = -1;
   std::array<int, 10> FiX{}, FiY{};  // chart fields of the points, -1 where the chart has none
   std::vector<TTabelMemorie::TSemn> FSemne;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <functional>
 #include <string_view>
 
 namespace kavelo {
@@ -18,6 +19,13 @@ bool SeTerminaCuFaraCaz(std::u16string_view text, std::u16string_view suffix);
 // Removes the characters up to U+0020 at both ends (spaces and controls).
 std::u16string_view TaieBlancuri(std::u16string_view text);
 std::u16string_view TaieBlancuriDreapta(std::u16string_view text);
+
+// A hash for maps keyed by UTF-16 strings that are searched with views,
+// without building a string for each search.
+struct HashU16 {
+  using is_transparent = void;
+  size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>()(text); }
+};
 
 // Decimal text of a number, as UTF-16.
 std::u16string TextNumar(long long value);
