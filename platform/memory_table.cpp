@@ -102,10 +102,16 @@ int TTabelMemorie::CampDupaNume(std::u16string_view nume) const {
   return i;
 }
 
+void TTabelMemorie::VerificaModRasfoire() {
+  if (FStare == dsBrowse) return;
+  if (swModificat)
+    Post();
+  else
+    Cancel();
+}
+
 void TTabelMemorie::Append() {
-  if (FStare != dsBrowse) {
-    if (swModificat) Post(); else Cancel();
-  }
+  VerificaModRasfoire();
   FTampon.Semn = 0;
   FTampon.Valori.assign(FCampuri.size(), TValoareCamp());
   FStare = dsInsert;
@@ -304,9 +310,7 @@ void TTabelMemorie::Last() {
 }
 
 void TTabelMemorie::Next() {
-  if (FStare != dsBrowse) {
-    if (swModificat) Post(); else Cancel();
-  }
+  VerificaModRasfoire();
   ReconstruiesteOrdine();
   swBof = false;
   if (FPozitie + 1 >= static_cast<int>(FOrdine.size())) {
@@ -318,9 +322,7 @@ void TTabelMemorie::Next() {
 }
 
 void TTabelMemorie::Prior() {
-  if (FStare != dsBrowse) {
-    if (swModificat) Post(); else Cancel();
-  }
+  VerificaModRasfoire();
   ReconstruiesteOrdine();
   swEof = false;
   if (FPozitie <= 0) {
@@ -388,26 +390,27 @@ void TTabelMemorie::OrdoneazaDupa(std::u16string_view campuri) {
   if (!MergiLaSemn(semn)) Pozitioneaza(0);
 }
 
-int TTabelMemorie::CautaInOrdine(const std::vector<TValoareCamp>& chei, bool exact) const {
-  if (FCampuriOrdine.empty()) Eroare(u"No index is active for a search");
-  const size_t n = std::min(chei.size(), FCampuriOrdine.size());
+template <typename Ptr>
+int TTabelMemorie::CautaPozitie(const std::vector<Ptr>& ordine, const std::vector<int>& campuri,
+                                const std::vector<TValoareCamp>& chei, bool exact) {
+  if (campuri.empty()) Eroare(u"No index is active for a search");
+  const size_t n = std::min(chei.size(), campuri.size());
   const auto compara = [&](const TInregistrare* r) {
     for (size_t k = 0; k < n; ++k) {
-      const int c = Compara(r->Valori[static_cast<size_t>(FCampuriOrdine[k])], chei[k]);
+      const int c = Compara(r->Valori[static_cast<size_t>(campuri[k])], chei[k]);
       if (c != 0) return c;
     }
     return 0;
   };
-  const auto it = std::partition_point(FOrdine.begin(), FOrdine.end(),
-                                       [&](const TInregistrare* r) { return compara(r) < 0; });
-  if (exact && (it == FOrdine.end() || compara(*it) != 0)) return -1;
-  return static_cast<int>(it - FOrdine.begin());
+  const auto it = std::partition_point(ordine.begin(), ordine.end(), [&](const TInregistrare* r) { return compara(r) < 0; });
+  if (exact && (it == ordine.end() || compara(*it) != 0)) return -1;
+  return static_cast<int>(it - ordine.begin());
 }
 
 bool TTabelMemorie::CautaExact(const std::vector<TValoareCamp>& chei) {
   Cancel();
   ReconstruiesteOrdine();
-  const int p = CautaInOrdine(chei, true);
+  const int p = CautaPozitie(FOrdine, FCampuriOrdine, chei, true);
   if (p < 0) return false;
   Pozitioneaza(p);
   return true;
@@ -416,7 +419,7 @@ bool TTabelMemorie::CautaExact(const std::vector<TValoareCamp>& chei) {
 void TTabelMemorie::CautaAproape(const std::vector<TValoareCamp>& chei) {
   Cancel();
   ReconstruiesteOrdine();
-  const int p = CautaInOrdine(chei, false);
+  const int p = CautaPozitie(FOrdine, FCampuriOrdine, chei, false);
   if (p >= static_cast<int>(FOrdine.size())) {
     Pozitioneaza(p);
     swEof = true;
@@ -521,8 +524,8 @@ void TTabelMemorie::TCursor::Actualizeaza() const {
   FOrdine.clear();
   for (const auto& r : FTabel.FInregistrari) FOrdine.push_back(r.get());
   if (!FCampuriOrdine.empty())
-    std::stable_sort(FOrdine.begin(), FOrdine.end(), [this](const void* a, const void* b) {
-      return MaiMic(FCampuriOrdine, static_cast<const TInregistrare*>(a), static_cast<const TInregistrare*>(b));
+    std::stable_sort(FOrdine.begin(), FOrdine.end(), [this](const TInregistrare* a, const TInregistrare* b) {
+      return MaiMic(FCampuriOrdine, a, b);
     });
   FVersiune = FTabel.FVersiune;
 }
@@ -550,30 +553,20 @@ bool TTabelMemorie::TCursor::Eof() const {
 
 bool TTabelMemorie::TCursor::CautaExact(const std::vector<TValoareCamp>& chei) {
   Actualizeaza();
-  if (FCampuriOrdine.empty()) Eroare(u"No index is active for a search");
-  const size_t n = std::min(chei.size(), FCampuriOrdine.size());
-  const auto compara = [&](const void* p) {
-    const auto* r = static_cast<const TInregistrare*>(p);
-    for (size_t k = 0; k < n; ++k) {
-      const int c = Compara(r->Valori[static_cast<size_t>(FCampuriOrdine[k])], chei[k]);
-      if (c != 0) return c;
-    }
-    return 0;
-  };
-  const auto it = std::partition_point(FOrdine.begin(), FOrdine.end(), [&](const void* r) { return compara(r) < 0; });
-  if (it == FOrdine.end() || compara(*it) != 0) return false;
-  FPozitie = static_cast<int>(it - FOrdine.begin());
+  const int p = CautaPozitie(FOrdine, FCampuriOrdine, chei, true);
+  if (p < 0) return false;
+  FPozitie = p;
   return true;
 }
 
 const TValoareCamp& TTabelMemorie::TCursor::Valoare(int camp) const {
   if (Eof()) return kNul;
-  return static_cast<const TInregistrare*>(FOrdine[static_cast<size_t>(FPozitie)])->Valori.at(static_cast<size_t>(camp));
+  return FOrdine[static_cast<size_t>(FPozitie)]->Valori.at(static_cast<size_t>(camp));
 }
 
 TTabelMemorie::TSemn TTabelMemorie::TCursor::Semn() const {
   if (Eof()) return 0;
-  return static_cast<const TInregistrare*>(FOrdine[static_cast<size_t>(FPozitie)])->Semn;
+  return FOrdine[static_cast<size_t>(FPozitie)]->Semn;
 }
 
 }  // namespace kavelo

@@ -93,6 +93,14 @@ class TTabelMemorie {
 
   TTabelMemorie();
   ~TTabelMemorie();
+
+ private:
+  struct TInregistrare {
+    TSemn Semn = 0;
+    std::vector<TValoareCamp> Valori;
+  };
+
+ public:
   TTabelMemorie(const TTabelMemorie&) = delete;
   TTabelMemorie& operator=(const TTabelMemorie&) = delete;
 
@@ -183,19 +191,20 @@ class TTabelMemorie {
     void Actualizeaza() const;
     const TTabelMemorie& FTabel;
     std::vector<int> FCampuriOrdine;
-    mutable std::vector<const void*> FOrdine;
+    mutable std::vector<const TInregistrare*> FOrdine;
     mutable std::uint64_t FVersiune = ~0ULL;
     int FPozitie = 0;
   };
 
  private:
-  struct TInregistrare {
-    TSemn Semn = 0;
-    std::vector<TValoareCamp> Valori;
-  };
-
   void ReconstruiesteOrdine();
-  int CautaInOrdine(const std::vector<TValoareCamp>& chei, bool exact) const;
+  // Posts or cancels a pending append or edit, as moving to another record does.
+  void VerificaModRasfoire();
+  // The first position in an order whose fields are not below the keys; with
+  // exact, -1 unless they are equal there.
+  template <typename Ptr>
+  static int CautaPozitie(const std::vector<Ptr>& ordine, const std::vector<int>& campuri,
+                          const std::vector<TValoareCamp>& chei, bool exact);
   void Pozitioneaza(int pozitie);
   std::u16string CheieIndex(const TValoareCamp& v) const;
   static int Compara(const TValoareCamp& a, const TValoareCamp& b);
@@ -220,5 +229,6 @@ class TTabelMemorie {
   int FCampIndex = -1;
   std::unordered_map<std::u16string, TInregistrare*> FIndex;
 };
+
 
 }  // namespace kavelo
