@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "check/articles_table.h"
 #include "check/format_errors.h"
+#include "check/json_report.h"
 #include "check/text_report.h"
 #include "import/articles_import.h"
 #include "import/xml_reader.h"
@@ -139,7 +140,6 @@ std::unique_ptr<OutputStream> DeschideRaport(const std::u16string& nume, std::u1
 
 int Verifica(const TXmlCheckOptiuni& o, TKVTrsStringsV2& stringuri, TXmlCheckIesire* iesire, TXmlCheckIesire* eroare) {
   if (o.Tip == xctSeturiFeronerie) throw Exceptie(u"this build cannot check hardware-sets files yet");
-  if (o.Format == xcfJson) throw Exceptie(u"this build cannot write a JSON report yet");
   InlocuiesteMesaje(stringuri, o.Limba);
 
   std::unique_ptr<TXmlCheckIesireUtf8> raport;
@@ -167,8 +167,18 @@ int Verifica(const TXmlCheckOptiuni& o, TKVTrsStringsV2& stringuri, TXmlCheckIes
 
   TXmlCheckIesireMultipla tee(o.swLiniste ? std::vector<TXmlCheckIesire*>{raport.get()}
                                           : std::vector<TXmlCheckIesire*>{iesire, raport.get()});
-  if (!tee.Goala()) ScrieRaportText(&tee, o, stringuri, cod, *principal, articole);
-  if (o.swLiniste) ScrieRaportLinistit(iesire, articole, *principal);
+  if (!tee.Goala()) {
+    if (o.Format == xcfJson)
+      ScrieRaportJson(&tee, o, articole, false, cod, *principal);
+    else
+      ScrieRaportText(&tee, o, stringuri, cod, *principal, articole);
+  }
+  if (o.swLiniste) {
+    if (o.Format == xcfJson)
+      ScrieRaportJson(iesire, o, articole, true, cod, *principal);
+    else
+      ScrieRaportLinistit(iesire, articole, *principal);
+  }
 
   if (raport) {
     try {

@@ -100,9 +100,7 @@ void TXmlCheckJson::Nul(std::u16string_view nume) {
 
 void TXmlCheckJson::Termina() { FIesire->Scrie(u"\r\n"); }
 
-void ScrieVersiuneJson(TXmlCheckIesire* iesire) {
-  TXmlCheckJson json(iesire);
-  json.IncepeObiect(u"");
+void ScrieMembriVersiune(TXmlCheckJson& json) {
   json.Text(u"tool", kNumeUnealta);
   json.Text(u"version", VersiuneUnealta());
   json.Logic(u"releaseBuild", EsteLansare());
@@ -110,6 +108,12 @@ void ScrieVersiuneJson(TXmlCheckIesire* iesire) {
   json.Numar(u"formatVersion", kVersiuneFormat);
   json.Text(u"minimumKaveloVersion", kVersiuneMinimaKavelo);
   json.Text(u"versionLine", LinieVersiune());
+}
+
+void ScrieVersiuneJson(TXmlCheckIesire* iesire) {
+  TXmlCheckJson json(iesire);
+  json.IncepeObiect(u"");
+  ScrieMembriVersiune(json);
   json.TerminaObiect();
   json.Termina();
 }

@@ -40,6 +40,9 @@ class TXmlCheckJson {
   std::u16string FScratch;
 };
 
+// The members that say which tool and version wrote an object.
+void ScrieMembriVersiune(TXmlCheckJson& json);
+
 // The version object of --version --format json.
 void ScrieVersiuneJson(TXmlCheckIesire* iesire);
 

@@ -21,6 +21,8 @@ Cuvinte CuvinteTip(TXmlCheckTip tip) {
   return {u"Articles", u"article", u"articles"};
 }
 
+}  // namespace
+
 std::u16string LinieNumarare(const TXmlCheckFisier& f) {
   return Format(u"%s: %d in the file, %d accepted, %d refused.",
                 {std::u16string(CuvinteTip(f.Tip).Plural), std::int64_t{f.NrUnitati}, std::int64_t{f.NrAcceptate},
@@ -31,8 +33,6 @@ std::u16string LinieErori(const TXmlCheckFisier& f) {
   return Format(u"Errors: %d, format errors: %d, warnings: %d.",
                 {std::int64_t{f.NrErori}, std::int64_t{f.NrEroriFormat()}, std::int64_t{f.NrAvertizari}});
 }
-
-}  // namespace
 
 std::u16string NumarSiSubstantiv(std::int32_t n, std::u16string_view singular, std::u16string_view plural) {
   if (n == 1) return u"1 " + std::u16string(singular);

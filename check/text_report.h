@@ -19,6 +19,9 @@ void ScrieSectiuneText(TXmlCheckIesire* iesire, const TXmlCheckFisier& f, const 
 
 std::u16string LinieRezultat(int codIesire, const TXmlCheckFisier* articole, const TXmlCheckFisier& principal);
 std::u16string LinieRezumat(const TXmlCheckFisier& f);
+// "Articles: 3 in the file, 3 accepted, 0 refused." and "Errors: 0, format errors: 0, warnings: 0."
+std::u16string LinieNumarare(const TXmlCheckFisier& f);
+std::u16string LinieErori(const TXmlCheckFisier& f);
 std::vector<std::u16string> Neverificate(TXmlCheckTip tip, const std::u16string& fisierArticole);
 std::u16string TextEroareFormat(const TXmlCheckFisier& f, const TXmlCheckEroareFormat& e);
 std::u16string NumarSiSubstantiv(std::int32_t n, std::u16string_view singular, std::u16string_view plural);
