@@ -124,8 +124,11 @@ void TFerXmlImportArticole::CitesteRandDiagrama(TFerXmlArticolCitit& a, const TF
     puncte.push_back({p, {TextCamp(rand[static_cast<size_t>(ix)]), TextCamp(rand[static_cast<size_t>(iy)])}});
   }
   std::vector<const std::pair<std::u16string, std::u16string>*> diferite;
-  for (const auto& [p, xy] : puncte)
-    if (std::none_of(diferite.begin(), diferite.end(), [&](const auto* d) { return *d == xy; })) diferite.push_back(&xy);
+  for (const auto& punct : puncte) {
+    const auto& xy = punct.second;
+    if (std::none_of(diferite.begin(), diferite.end(), [&xy](const auto* d) { return *d == xy; }))
+      diferite.push_back(&xy);
+  }
   const bool gol = std::all_of(rand.begin(), rand.end(), [](const TValoareCamp& v) { return EsteNul(v); });
   if (gol || diferite.size() < 3) {
     std::u16string detaliu;
