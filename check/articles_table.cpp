@@ -44,3 +44,13 @@ std::unique_ptr<TTabelMemorie> TabelArticole() {
 }
 
 }  // namespace kavelo
+
+namespace kavelo {
+
+std::unique_ptr<TTabelMemorie> TabelSeturi() {
+  auto tabel = std::make_unique<TTabelMemorie>();
+  DefinesteCampuri(*tabel, {fxeSet, fxeRandSet});
+  return tabel;
+}
+
+}  // namespace kavelo

@@ -22,4 +22,7 @@ void DefinesteCampuri(TTabelMemorie& tabel, const std::vector<TFerXmlElement>& e
 // "IndexPrimar" on Cod_Mag.
 std::unique_ptr<TTabelMemorie> TabelArticole();
 
+// An empty sets table: the fields of Set and SetRecord, no index.
+std::unique_ptr<TTabelMemorie> TabelSeturi();
+
 }  // namespace kavelo

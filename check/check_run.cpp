@@ -64,13 +64,17 @@ std::unique_ptr<TXmlCheckFisier> VerificaFisier(TXmlCheckTip tip, const std::u16
   try {
     CitesteBaza(fisier, r->Baza);
     FileInputStream in(fisier);
-    if (tip != xctArticoleFeronerie) throw Exceptie(u"this build cannot check hardware-sets files yet");
-    auto tabel = TabelArticole();
-    ctx.Articole = tabel.get();
-    // A plain articles check needs only the outcomes; an --articles file is
-    // applied afterwards as the catalog of the sets.
-    r->PlanArticole = ImportaArticole(in, ctx, nullptr, !swFisierArticole);
-    r->Catalog = std::move(tabel);
+    if (tip == xctSeturiFeronerie) {
+      ctx.Articole = catalog;
+      r->PlanSeturi = ImportaSeturi(in, ctx, true);
+    } else {
+      auto tabel = TabelArticole();
+      ctx.Articole = tabel.get();
+      // A plain articles check needs only the outcomes; an --articles file is
+      // applied afterwards as the catalog of the sets.
+      r->PlanArticole = ImportaArticole(in, ctx, nullptr, !swFisierArticole);
+      r->Catalog = std::move(tabel);
+    }
   } catch (const std::exception& e) {
     r->swFatal = true;
     r->CodFatal = u"cannotCheck";
@@ -89,17 +93,51 @@ std::unique_ptr<TXmlCheckFisier> VerificaFisier(TXmlCheckTip tip, const std::u16
     return r;
   }
 
-  TFerXmlPlanArticole& plan = *r->PlanArticole;
-  r->NrRefuzate = plan.NrRefuzate;
-  r->NrAcceptate = plan.Nr(fxaNou) + plan.Nr(fxaInlocuit) + plan.NrNeschimbate;
-  r->NrUnitati = r->NrAcceptate + r->NrRefuzate;
-  r->Generator = plan.Generator;
-  r->VersiuneFormat = plan.Versiune;
-  plan.Articole.clear();  // only the counts and problems are needed from here on
-  if (!swFisierArticole) r->Catalog.reset();
-  for (const auto& p : plan.Probleme.Lista())
-    if (p.Severitate == fxvEroare && p.OrdinUnitate >= 1) r->Texte->AdaugaCodRefuzat(p.EtichetaUnitate);
+  if (r->PlanSeturi) {
+    const TFerXmlPlanSeturi& plan = *r->PlanSeturi;
+    r->NrUnitati = static_cast<std::int32_t>(plan.Seturi.size());
+    r->NrRefuzate = plan.Nr(fxaRefuzat);
+    r->NrAcceptate = r->NrUnitati - r->NrRefuzate;
+    r->Generator = plan.Generator;
+    r->Serie = plan.SerieSursa;
+    r->VersiuneFormat = plan.Versiune;
+  } else {
+    TFerXmlPlanArticole& plan = *r->PlanArticole;
+    if (swFisierArticole) {
+      // The articles become the catalog of the sets: the plan is written into the table.
+      const TFerXmlRezultatAplicare aplicat = AplicaPlanArticole(plan, *r->Catalog, false);
+      r->NrRefuzate = aplicat.NrRefuzate;
+      r->NrAcceptate = aplicat.NrNoi + aplicat.NrModificate + aplicat.NrNeschimbate;
+    } else {
+      r->NrRefuzate = plan.NrRefuzate;
+      r->NrAcceptate = plan.Nr(fxaNou) + plan.Nr(fxaInlocuit) + plan.NrNeschimbate;
+    }
+    r->NrUnitati = r->NrAcceptate + r->NrRefuzate;
+    r->Generator = plan.Generator;
+    r->VersiuneFormat = plan.Versiune;
+    plan.Articole.clear();  // only the counts and problems are needed from here on
+    if (!swFisierArticole) r->Catalog.reset();
+    for (const auto& p : plan.Probleme.Lista())
+      if (p.Severitate == fxvEroare && p.OrdinUnitate >= 1) r->Texte->AdaugaCodRefuzat(p.EtichetaUnitate);
+  }
   ColecteazaEroriFormat(*r, catalog != nullptr);
+  return r;
+}
+
+std::unique_ptr<TFerXmlPlanSeturi> ImportaSeturi(InputStream& stream, const TFerXmlContext& ctx, bool swGoleste) {
+  const auto tabel = TabelSeturi();
+  if (swGoleste) tabel->DupaPost = [](TTabelMemorie& t) { t.Goleste(); };
+  return FerXmlImportaSeturi(stream, ctx, *tabel, nullptr);
+}
+
+std::unique_ptr<TXmlCheckFisier> FisierNeverificat(TXmlCheckTip tip, const std::u16string& fisier,
+                                                   const TKVTrsStringsV2& stringuri, TXmlCheckLimba limba) {
+  auto r = std::make_unique<TXmlCheckFisier>();
+  r->Tip = tip;
+  r->Fisier = fisier;
+  r->swVerificat = false;
+  r->MotivNeverificat = u"the file given with --articles cannot be imported (see above), so the sets are not checked";
+  r->Texte = std::make_unique<TXmlCheckTexte>(stringuri, limba, tip, u"");
   return r;
 }
 
@@ -139,7 +177,6 @@ std::unique_ptr<OutputStream> DeschideRaport(const std::u16string& nume, std::u1
 }
 
 int Verifica(const TXmlCheckOptiuni& o, TKVTrsStringsV2& stringuri, TXmlCheckIesire* iesire, TXmlCheckIesire* eroare) {
-  if (o.Tip == xctSeturiFeronerie) throw Exceptie(u"this build cannot check hardware-sets files yet");
   InlocuiesteMesaje(stringuri, o.Limba);
 
   std::unique_ptr<TXmlCheckIesireUtf8> raport;
@@ -160,9 +197,20 @@ int Verifica(const TXmlCheckOptiuni& o, TKVTrsStringsV2& stringuri, TXmlCheckIes
     raport = std::make_unique<TXmlCheckIesireUtf8>(stream.release(), o.Format == xcfText, true);
   }
 
-  const std::unique_ptr<TXmlCheckFisier> principal =
-      VerificaFisier(o.Tip, o.Fisier, stringuri, false, std::u16string(), nullptr, o.Limba);
-  const TXmlCheckFisier* articole = nullptr;
+  std::unique_ptr<TXmlCheckFisier> rezultatArticole, principal;
+  if (o.Tip == xctSeturiFeronerie && !o.FisierArticole.empty()) {
+    rezultatArticole =
+        VerificaFisier(xctArticoleFeronerie, o.FisierArticole, stringuri, true, std::u16string(), nullptr, o.Limba);
+    if (rezultatArticole->swVerificat && !rezultatArticole->swFatal)
+      principal = VerificaFisier(o.Tip, o.Fisier, stringuri, false, o.FisierArticole, rezultatArticole->Catalog.get(),
+                                 o.Limba);
+    else
+      principal = FisierNeverificat(o.Tip, o.Fisier, stringuri, o.Limba);
+    rezultatArticole->Catalog.reset();
+  } else {
+    principal = VerificaFisier(o.Tip, o.Fisier, stringuri, false, std::u16string(), nullptr, o.Limba);
+  }
+  const TXmlCheckFisier* articole = rezultatArticole.get();
   int cod = CodIesire(articole, *principal);
 
   TXmlCheckIesireMultipla tee(o.swLiniste ? std::vector<TXmlCheckIesire*>{raport.get()}

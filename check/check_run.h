@@ -9,6 +9,7 @@
 #include "app/output.h"
 #include "check/file_result.h"
 #include "check/message_catalog.h"
+#include "platform/input_stream.h"
 #include "platform/output_stream.h"
 
 namespace kavelo {
@@ -26,6 +27,15 @@ std::unique_ptr<TXmlCheckFisier> VerificaFisier(TXmlCheckTip tip, const std::u16
 
 // What was read of the root element, before the import.
 void CitesteBaza(const std::u16string& fisier, TXmlCheckBaza& baza);
+
+// The sets import into a sets table of the tool's; with swGoleste the table
+// throws every posted row away at once, so it never grows.
+std::unique_ptr<TFerXmlPlanSeturi> ImportaSeturi(InputStream& stream, const TFerXmlContext& ctx, bool swGoleste);
+
+// The result of a sets file that is not checked because its --articles file
+// cannot be imported.
+std::unique_ptr<TXmlCheckFisier> FisierNeverificat(TXmlCheckTip tip, const std::u16string& fisier,
+                                                   const TKVTrsStringsV2& stringuri, TXmlCheckLimba limba);
 
 int CodIesire(const TXmlCheckFisier* articole, const TXmlCheckFisier& principal);
 

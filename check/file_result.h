@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "check/message_texts.h"
 #include "import/articles_plan.h"
+#include "import/sets_import.h"
 #include "import/problems.h"
 #include "platform/memory_table.h"
 
@@ -39,6 +40,7 @@ class TXmlCheckFisier {
   bool swVerificat = true;
   std::u16string MotivNeverificat;
   TXmlCheckBaza Baza;
+  std::unique_ptr<TFerXmlPlanSeturi> PlanSeturi;
   std::unique_ptr<TFerXmlPlanArticole> PlanArticole;
   std::unique_ptr<TTabelMemorie> Catalog;
   std::unique_ptr<TXmlCheckTexte> Texte;
@@ -60,7 +62,10 @@ class TXmlCheckFisier {
   std::int32_t VersiuneFormat = 0;
 
   // The problem list of the plan, or nullptr.
-  TFerXmlProbleme* Probleme() const { return PlanArticole ? &PlanArticole->Probleme : nullptr; }
+  TFerXmlProbleme* Probleme() const {
+    if (PlanSeturi) return &PlanSeturi->Probleme;
+    return PlanArticole ? &PlanArticole->Probleme : nullptr;
+  }
   std::int32_t NrEroriFormat() const { return static_cast<std::int32_t>(EroriFormat.size()); }
 };
 

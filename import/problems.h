@@ -109,6 +109,12 @@ class TFerXmlProbleme {
   std::vector<std::u16string>& Detalii(std::int32_t index) { return FLista[static_cast<size_t>(index)].Detalii; }
   void MarcheazaNeschimbata(std::int32_t index) { FLista[static_cast<size_t>(index)].swUnitateNeschimbata = true; }
   void MarcheazaAltImport(std::int32_t index) { FLista[static_cast<size_t>(index)].swAltImport = true; }
+  // Replaces a problem, keeping the counts right.
+  void Inlocuieste(std::int32_t index, TFerXmlProblema problema) {
+    Notifica(FLista[static_cast<size_t>(index)], -1);
+    FLista[static_cast<size_t>(index)] = std::move(problema);
+    Notifica(FLista[static_cast<size_t>(index)], 1);
+  }
   void SeteazaPozitie(std::int32_t index, std::int32_t linie, std::int32_t coloana) {
     FLista[static_cast<size_t>(index)].Linie = linie;
     FLista[static_cast<size_t>(index)].Coloana = coloana;
