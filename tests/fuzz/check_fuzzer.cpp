@@ -1,5 +1,5 @@
-// Checks arbitrary bytes as an articles file, with both reports, so that a
-// fuzzer can look for inputs that crash or misbehave. Built with
+// Checks arbitrary bytes as an articles file and as a sets file, with both
+// reports, so that a fuzzer can look for inputs that crash or misbehave. Built with
 // -DKAVELO_FUZZ=ON under clang (libFuzzer).
 #include <unistd.h>
 
@@ -32,16 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::fclose(f);
 
   const std::u16string nume = Utf16DinNumeSistem(fisier);
-  const auto r = VerificaFisier(xctArticoleFeronerie, nume, *stringuri, false, u"", nullptr, xclEngleza);
-  TXmlCheckOptiuni o;
-  o.Tip = xctArticoleFeronerie;
-  o.Fisier = nume;
-  MemoryOutputStream text, json;
-  TXmlCheckIesireUtf8 canalText(&text, true, false), canalJson(&json, false, false);
-  const int cod = CodIesire(nullptr, *r);
-  ScrieRaportText(&canalText, o, *stringuri, cod, *r, nullptr);
-  ScrieRaportJson(&canalJson, o, nullptr, false, cod, *r);
-  canalText.Goleste();
-  canalJson.Goleste();
+  for (const TXmlCheckTip tip : {xctArticoleFeronerie, xctSeturiFeronerie}) {
+    const auto r = VerificaFisier(tip, nume, *stringuri, false, u"", nullptr, xclEngleza);
+    TXmlCheckOptiuni o;
+    o.Tip = tip;
+    o.Fisier = nume;
+    MemoryOutputStream text, json;
+    TXmlCheckIesireUtf8 canalText(&text, true, false), canalJson(&json, false, false);
+    const int cod = CodIesire(nullptr, *r);
+    ScrieRaportText(&canalText, o, *stringuri, cod, *r, nullptr);
+    ScrieRaportJson(&canalJson, o, nullptr, false, cod, *r);
+    canalText.Goleste();
+    canalJson.Goleste();
+  }
   return 0;
 }
