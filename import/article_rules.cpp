@@ -11,20 +11,6 @@ namespace kavelo {
 
 namespace {
 
-std::vector<std::u16string_view> Linii(std::u16string_view text) {
-  std::vector<std::u16string_view> linii;
-  size_t i = 0;
-  while (i <= text.size()) {
-    size_t j = text.find_first_of(u"\r\n", i);
-    if (j == std::u16string_view::npos) {
-      linii.push_back(text.substr(i));
-      break;
-    }
-    linii.push_back(text.substr(i, j - i));
-    i = j + (text[j] == u'\r' && j + 1 < text.size() && text[j + 1] == u'\n' ? 2 : 1);
-  }
-  return linii;
-}
 
 bool Alb(std::u16string_view t) { return TaieBlancuri(t).empty(); }
 
@@ -65,14 +51,14 @@ void TFerXmlImportArticole::VerificaLinii(const TFerXmlArticolCitit& a) {
     const TFerXmlColoana& c = *FCampuri[i].Coloana;
     const std::u16string text = TextCamp(a.Valori[i]);
     if (c.Tip == fxtListaCoduri) {
-      for (const auto linie : Linii(text)) {
+      for (const auto linie : ImparteLinii(text)) {
         const std::u16string_view taiat = TaieBlancuri(linie);
         if (taiat.empty() || taiat.starts_with(u"//") || taiat == linie) continue;
         AdaugaAvertizare(a.Model, fxmSpatiiLaCapete, c.NumeXML, linie, {c.NumeXML, ValoareAfisata(linie)});
       }
     } else if (c.Tip == fxtListaNumere) {
       std::int64_t numar = 0;
-      for (const auto linie : Linii(text)) {
+      for (const auto linie : ImparteLinii(text)) {
         ++numar;
         const std::u16string_view t = TaieXml(linie);
         double d;
@@ -174,7 +160,7 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
   if (TextArticol(a, u"Use") == u"!GROUP")
     for (const char16_t* coloana : {u"Functions", u"GroupInwardOpening", u"GroupOutwardOpening"}) {
       const std::u16string text = TextArticol(a, coloana);
-      for (const auto linie : Linii(text)) {
+      for (const auto linie : ImparteLinii(text)) {
         const std::u16string_view cod = TaieBlancuri(linie);
         if (cod.empty() || cod.starts_with(u"//") || cod.find(u'(') != std::u16string_view::npos) continue;
         FMembri.push_back({a.Ordin, a.Model, coloana, std::u16string(cod)});

@@ -6,6 +6,7 @@
 
 #include "format/lookups.h"
 #include "import/sets_import.h"
+#include "platform/ascii.h"
 #include "platform/numbers.h"
 #include "platform/text_format.h"
 
@@ -17,25 +18,11 @@ bool Alb(std::u16string_view t) { return TaieXml(t).empty(); }
 
 bool ManaSauPicior(std::u16string_view stdr) { return stdr == u"S" || stdr == u"D"; }
 
-std::vector<std::u16string_view> Linii(std::u16string_view text) {
-  std::vector<std::u16string_view> linii;
-  size_t i = 0;
-  while (i <= text.size()) {
-    size_t j = text.find_first_of(u"\r\n", i);
-    if (j == std::u16string_view::npos) {
-      linii.push_back(text.substr(i));
-      break;
-    }
-    linii.push_back(text.substr(i, j - i));
-    i = j + (text[j] == u'\r' && j + 1 < text.size() && text[j + 1] == u'\n' ? 2 : 1);
-  }
-  return linii;
-}
 
 // The lines of a dimension list, as a list of lines counts them: none for an
 // empty text, and a final line break ends the last line.
 std::vector<std::u16string_view> LiniiLista(std::u16string_view text) {
-  std::vector<std::u16string_view> linii = Linii(text);
+  std::vector<std::u16string_view> linii = ImparteLinii(text);
   if (!linii.empty() && linii.back().empty()) linii.pop_back();
   return linii;
 }
@@ -292,7 +279,7 @@ void TFerXmlImportSeturi::RegulaFunctii(const TFerXmlProblema& model, const std:
 
 void TFerXmlImportSeturi::LiniiPrelungiri(const TFerXmlProblema& model, std::u16string_view atribut,
                                           const std::u16string& text) {
-  for (const auto linieBruta : Linii(text)) {
+  for (const auto linieBruta : ImparteLinii(text)) {
     const std::u16string_view linie = TaieBlancuri(linieBruta);
     if (linie.empty()) continue;
     const std::u16string l(linie);
@@ -350,13 +337,14 @@ void TFerXmlImportSeturi::CoteBlocatori(TFerXmlRandSetPlan& rand) {
     if (!TextBlocator(b, u"ForExtensions").empty()) {
       std::u16string u = TextRandCamp(rand, u"EspagnoleteExtensionsUp");
       if (TaieBlancuri(u).empty()) u = TextRandCamp(rand, u"EspagnoleteExtensions");
-      for (const auto l : Linii(u)) {
+      for (const auto l : ImparteLinii(u)) {
         const std::u16string cod(TaieBlancuri(l));
         TFerXmlArticolCatalog a;
         bool t = false;
         if (!cod.empty() && FCatalog->Cauta(cod, a, t)) liste.push_back(lista(a, true));
       }
-      for (const auto l : Linii(TextRandCamp(rand, u"EspagnoleteExtensions"))) {
+      const std::u16string jos = TextRandCamp(rand, u"EspagnoleteExtensions");
+      for (const auto l : ImparteLinii(jos)) {
         const std::u16string cod(TaieBlancuri(l));
         TFerXmlArticolCatalog a;
         bool t = false;

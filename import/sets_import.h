@@ -135,6 +135,7 @@ class TFerXmlImportSeturi : public TFerXmlValori {
   void Incheie();
   std::u16string SemnaturaRand(const TFerXmlRandSetPlan& rand) const;
   std::u16string SemnaturaInregistrare() const;
+  std::u16string TextBlocatorCanonic(const std::vector<TValoareCamp>& valori) const;
   std::u16string TextRand(const TFerXmlRandSetPlan& rand) const;
   std::u16string TextInregistrare() const;
   std::vector<TTabelMemorie::TSemn> RanduriExistente(const TCheiSet& chei);

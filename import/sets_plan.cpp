@@ -46,15 +46,7 @@ std::u16string TFerXmlImportSeturi::SemnaturaRand(const TFerXmlRandSetPlan& rand
       s += TextCanonic(FTabel.Camp(static_cast<int>(i)), c.Coloana, c.Tip == ftcRegistru, rand.Valori[i]);
     } else if (c.Tip == ftcBlocatori) {
       std::vector<std::u16string> texte;
-      for (const auto& b : rand.Blocatori) {
-        std::u16string t;
-        for (int k = 0; k < FModelBlocatori.NrCampuri(); ++k) {
-          if (k > 0) t += u'\x01';
-          t += TextCanonic(FModelBlocatori.Camp(k), FColBlocatori[static_cast<size_t>(k)], true,
-                           b.Valori[static_cast<size_t>(k)]);
-        }
-        texte.push_back(std::move(t));
-      }
+      for (const auto& b : rand.Blocatori) texte.push_back(TextBlocatorCanonic(b.Valori));
       s += UnesteSortat(std::move(texte), u'\x02');
     } else {
       continue;
@@ -62,6 +54,17 @@ std::u16string TFerXmlImportSeturi::SemnaturaRand(const TFerXmlRandSetPlan& rand
     s += u'\x01';
   }
   return s;
+}
+
+// A cam lock's values in comparable form.
+std::u16string TFerXmlImportSeturi::TextBlocatorCanonic(const std::vector<TValoareCamp>& valori) const {
+  std::u16string t;
+  for (int k = 0; k < FModelBlocatori.NrCampuri(); ++k) {
+    if (k > 0) t += u'\x01';
+    t += TextCanonic(FModelBlocatori.Camp(k), FColBlocatori[static_cast<size_t>(k)], true,
+                     valori[static_cast<size_t>(k)]);
+  }
+  return t;
 }
 
 // The signature of the target table's current record.
@@ -95,15 +98,12 @@ std::u16string TFerXmlImportSeturi::SemnaturaInregistrare() const {
                              !TaieXml(TextCamp(FTabel.Valoare(iPrel))).empty();
           std::vector<std::u16string> texte;
           for (stocat.First(); !stocat.Eof(); stocat.Next()) {
-            for (int varianta = 0; varianta < (dublu ? 2 : 1); ++varianta) {
-              std::u16string t;
-              for (int k = 0; k < FModelBlocatori.NrCampuri(); ++k) {
-                if (k > 0) t += u'\x01';
-                TValoareCamp val = harta[static_cast<size_t>(k)] < 0 ? TValoareCamp() : stocat.Valoare(harta[static_cast<size_t>(k)]);
-                if (varianta == 1 && k == iPt) val = std::u16string(u"X");
-                t += TextCanonic(FModelBlocatori.Camp(k), FColBlocatori[static_cast<size_t>(k)], true, val);
-              }
-              texte.push_back(std::move(t));
+            std::vector<TValoareCamp> valori;
+            for (const int k : harta) valori.push_back(k < 0 ? TValoareCamp() : stocat.Valoare(k));
+            texte.push_back(TextBlocatorCanonic(valori));
+            if (dublu) {  // the cam lock as stored, and as one on the extensions
+              valori[static_cast<size_t>(iPt)] = std::u16string(u"X");
+              texte.push_back(TextBlocatorCanonic(valori));
             }
           }
           s += UnesteSortat(std::move(texte), u'\x02');

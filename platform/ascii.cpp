@@ -36,6 +36,21 @@ std::u16string_view TaieBlancuri(std::u16string_view text) {
   return TaieBlancuriDreapta(text.substr(i));
 }
 
+std::vector<std::u16string_view> ImparteLinii(std::u16string_view text) {
+  std::vector<std::u16string_view> linii;
+  size_t i = 0;
+  while (i <= text.size()) {
+    const size_t j = text.find_first_of(u"\r\n", i);
+    if (j == std::u16string_view::npos) {
+      linii.push_back(text.substr(i));
+      break;
+    }
+    linii.push_back(text.substr(i, j - i));
+    i = j + (text[j] == u'\r' && j + 1 < text.size() && text[j + 1] == u'\n' ? 2 : 1);
+  }
+  return linii;
+}
+
 std::u16string TextNumar(long long value) {
   std::u16string out;
   unsigned long long v = value < 0 ? 0ULL - static_cast<unsigned long long>(value)

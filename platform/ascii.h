@@ -5,6 +5,7 @@
 #include <string>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace kavelo {
 
@@ -26,6 +27,9 @@ struct HashU16 {
   using is_transparent = void;
   size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>()(text); }
 };
+
+// The lines of a text, split at CR LF, CR or LF; views into the text.
+std::vector<std::u16string_view> ImparteLinii(std::u16string_view text);
 
 // Decimal text of a number, as UTF-16.
 std::u16string TextNumar(long long value);
