@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "check/articles_table.h"
 #include "check/english_messages.h"
 #include "platform/utf.h"
@@ -168,6 +170,32 @@ TEST_F(SetsImport, CatalogAndSuppliers) {
             }));
   ASSERT_EQ(plan->MarciNoi.size(), 1u);
   EXPECT_EQ(plan->MarciNoi[0], (std::pair<std::u16string, bool>{u"nord", true}));
+}
+
+TEST_F(SetsImport, CamLocksOnExtensionsUseTheExtensionsLists) {
+  TTabelMemorie articole;
+  DefinesteCampuri(articole, {fxeArticol});
+  for (const auto& [cod, tip, cote, lungime] :
+       {std::tuple{u"E600", u"Cremon", u"", 600.0}, std::tuple{u"X1", u"", u"5\r\n7\r\n", 300.0},
+        std::tuple{u"X2", u"", u"5\r\nabc\r\n9\r\n", 0.0}, std::tuple{u"B1", u"Blocator", u"", 0.0}}) {
+    articole.Append();
+    articole.SeteazaValoare(u"Cod_Mag", std::u16string(cod));
+    articole.SeteazaValoare(u"TipArticol", std::u16string(tip));
+    articole.SeteazaValoare(u"Cote1Blocatori", std::u16string(cote));
+    articole.SeteazaValoare(u"Lungime", lungime);
+    articole.Post();
+  }
+  ctx.Articole = &articole;
+  auto plan = Importa("<Set Opening=\"TTX\" WD=\"Window\" Mark=\"M\" HardwareSet=\"S\">" + kXY +
+                      "<SetRecord ItemNo=\"2\" Code=\"E600\" Qty=\"1\" EspagnoleteExtensions=\"X1&#10;X2\"><CamLocks>"
+                      "<CamLocksRecord DimensionIndex=\"1\" Code=\"B1\" ForExtensions=\"X\"/>"
+                      "<CamLocksRecord DimensionIndex=\"5\" Code=\"B1\" ForExtensions=\"X\"/>"
+                      "</CamLocks></SetRecord></Set>");
+  std::vector<std::string> texte = Texte(*plan);
+  ASSERT_EQ(texte.size(), 3u);
+  EXPECT_NE(texte[0].find("Code=\"X2\"; Length="), std::string::npos);  // an extension without length
+  EXPECT_NE(texte[1].find("The cam lock dimension 2 at the piece E600 is not a number"), std::string::npos);
+  EXPECT_NE(texte[2].find("(DimensionIndex=5; Code=\"X2\" CamLockDimensions1: 3)"), std::string::npos);
 }
 
 }  // namespace
