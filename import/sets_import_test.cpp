@@ -172,6 +172,36 @@ TEST_F(SetsImport, CatalogAndSuppliers) {
   EXPECT_EQ(plan->MarciNoi[0], (std::pair<std::u16string, bool>{u"nord", true}));
 }
 
+TEST_F(SetsImport, MissingBrandsAndTheImportArticlesFirstCount) {
+  TTabelMemorie articole, furnizori;
+  DefinesteCampuri(articole, {fxeArticol});
+  furnizori.AdaugaCamp(u"Marca", ftWideString, 30);
+  ctx.Articole = &articole;
+  ctx.Furnizori = &furnizori;
+  const auto set = [](const std::string& nume, const std::string& ascuns, int randuri) {
+    std::string s = "<Set Opening=\"TTX\" WD=\"Window\" Mark=\"New\" HardwareSet=\"" + nume + "\"" + ascuns + ">" + kXY;
+    for (int i = 0; i < randuri; ++i)
+      s += "<SetRecord ItemNo=\"" + std::to_string(i + 2) + "\" Code=\"Q" + std::to_string(i) + "\" Qty=\"1\"/>";
+    return s + "</Set>";
+  };
+  // An unchanged set's warning does not count.
+  Importa(set("U", "", 1));
+  auto plan = Importa(set("A", " MarkHidden=\"X\"", 2) + set("B", "", 1) + set("U", "", 1));
+  EXPECT_EQ(plan->Seturi[2].Actiune, fxaNeschimbat);
+  ASSERT_EQ(plan->MarciNoi.size(), 1u);
+  EXPECT_EQ(plan->MarciNoi[0], (std::pair<std::u16string, bool>{u"New", false}));
+  int importatiIntai = 0;
+  for (const auto& p : plan->Probleme.Lista())
+    if (p.Mesaj == fxmImportatiIntaiArticolele) {
+      ++importatiIntai;
+      EXPECT_EQ(p.Parametri, std::vector<std::u16string>{u"3"});
+    }
+  EXPECT_EQ(importatiIntai, 4);
+
+  plan = Importa(set("C", " MarkHidden=\"X\"", 1) + set("D", " MarkHidden=\"X\"", 1));
+  EXPECT_EQ(plan->MarciNoi[0], (std::pair<std::u16string, bool>{u"New", true}));
+}
+
 TEST_F(SetsImport, CamLocksOnExtensionsUseTheExtensionsLists) {
   TTabelMemorie articole;
   DefinesteCampuri(articole, {fxeArticol});
