@@ -216,9 +216,8 @@ void TFerXmlImportArticole::CitesteRecord(TFerXmlNod& nod, std::int32_t k) {
   int diagrame = 0;
   for (const auto& copil : nod.Copii) {
     if (copil->Nume == u"WeightChart") {
-      const TFerXmlProblema m = ModelProblema(
-          k, a.Eticheta,
-          Format(u"%s (%d:%d)", {copil->Nume, std::int64_t{copil->Linie}, std::int64_t{copil->Coloana}}));
+      const TFerXmlProblema m =
+          ModelProblema(k, a.Eticheta, copil->Nume + u" " + TextPozitie(copil->Linie, copil->Coloana));
       if (diagrame++ == 0)
         CitesteDiagrama(a, *copil, m);
       else

@@ -145,6 +145,23 @@ std::vector<std::u16string> EticheteAlteAparitii(const std::vector<TFerXmlUnitat
   return etichete;
 }
 
+std::u16string TextPozitie(std::int32_t linie, std::int32_t coloana) {
+  return u"(" + TextNumar(linie) + u":" + TextNumar(coloana) + u")";
+}
+
+std::u16string NumeOrdinPozitie(std::u16string_view nume, std::int32_t latime, std::int64_t ordin,
+                                std::int32_t linie, std::int32_t coloana) {
+  std::u16string text(nume);
+  text += u' ';
+  std::u16string cifre = TextNumar(ordin < 0 ? -ordin : ordin);
+  if (ordin < 0) text += u'-';
+  if (static_cast<std::int64_t>(cifre.size()) < latime) text.append(static_cast<size_t>(latime) - cifre.size(), u'0');
+  text += cifre;
+  text += u' ';
+  text += TextPozitie(linie, coloana);
+  return text;
+}
+
 std::u16string EtichetaSet(std::int32_t latime, const TFerXmlUnitate& u, std::u16string_view deschidere,
                            std::u16string_view destinatie, std::u16string_view marca, std::u16string_view set) {
   return Format(u"Set %.*d (%d:%d) [%s|%s|%s|%s]",
@@ -153,8 +170,8 @@ std::u16string EtichetaSet(std::int32_t latime, const TFerXmlUnitate& u, std::u1
 }
 
 std::u16string EtichetaArticol(std::int32_t latime, const TFerXmlUnitate& u, std::u16string_view cod) {
-  return Format(u"Record %.*d (%d:%d) [Code=\"%s\"]",
-                {I(latime), I(u.Ordin), I(u.Linie), I(u.Coloana), ValoareAfisata(cod)});
+  return NumeOrdinPozitie(u"Record", latime, u.Ordin, u.Linie, u.Coloana) + u" [Code=\"" + ValoareAfisata(cod) +
+         u"\"]";
 }
 
 std::u16string EtichetaStraina(std::u16string_view prefix, std::int32_t latime, const TFerXmlUnitate& u) {

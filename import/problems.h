@@ -144,6 +144,13 @@ std::int32_t LatimeOrdin(std::int32_t nrUnitati);
 std::vector<std::u16string> EticheteAlteAparitii(const std::vector<TFerXmlUnitate>& unitati,
                                                  const TFerXmlUnitate& unitate);
 
+// "(line:column)", as labels and paths show a position.
+std::u16string TextPozitie(std::int32_t linie, std::int32_t coloana);
+// "Name 007 (line:column)": an element with its position among its
+// siblings, zero-padded to the width, and its position in the file.
+std::u16string NumeOrdinPozitie(std::u16string_view nume, std::int32_t latime, std::int64_t ordin,
+                                std::int32_t linie, std::int32_t coloana);
+
 // Unit labels.
 std::u16string EtichetaSet(std::int32_t latime, const TFerXmlUnitate& u, std::u16string_view deschidere,
                            std::u16string_view destinatie, std::u16string_view marca, std::u16string_view set);

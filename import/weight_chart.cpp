@@ -55,8 +55,8 @@ void TFerXmlImportArticole::CitesteDiagrama(TFerXmlArticolCitit& a, const TFerXm
     if (ValoareAtribut(*copil, fxeDiagrama, u"KgPerMP", kg)) sufix = u" KgPerMP=" + ValoareAfisata(kg);
     const std::u16string cale =
         model.Cale + u" / " +
-        Format(u"%s %.*d (%d:%d)%s", {std::u16string(u"WeightChartRecord"), latime, q, std::int64_t{copil->Linie},
-                                      std::int64_t{copil->Coloana}, sufix});
+        NumeOrdinPozitie(u"WeightChartRecord", static_cast<std::int32_t>(latime), q, copil->Linie, copil->Coloana) +
+        sufix;
     const TFerXmlProblema m = ModelProblema(model.OrdinUnitate, model.EtichetaUnitate, cale);
     if (!VerificaElement(fxcArticole, FFisier.Versiune, copil->Nume, FProbleme, m, u"WeightChartRecord")) continue;
     CitesteRandDiagrama(a, *copil, m);
