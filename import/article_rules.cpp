@@ -1,6 +1,8 @@
 // The rules an accepted article is checked against as a whole: code and
 // number lists, the brand, the host's vocabularies and colours, what a new
 // article needs, code widths, the old code, rebates, and group members.
+#include <iterator>
+
 #include "format/lookups.h"
 #include "import/articles_import.h"
 #include "platform/ascii.h"
@@ -83,12 +85,17 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
     }
   }
   // 2. Vocabularies and colours.
+  if (FVocabularCamp.empty()) {
+    FVocabularCamp.assign(FCampuri.size(), -1);
+    for (size_t i = 0; i < FCampuri.size(); ++i)
+      for (size_t v = 0; v < std::size(kVocabulare); ++v)
+        if (FCampuri[i].Tip == ftaRegistru && FCampuri[i].Coloana->NumeXML == kVocabulare[v].NumeXml)
+          FVocabularCamp[i] = static_cast<int>(v);
+  }
   for (size_t i = 0; i < FCampuri.size(); ++i) {
     if (FCampuri[i].Tip != ftaRegistru || !a.swPrezent[i]) continue;
     const std::u16string& numeXml = FCampuri[i].Coloana->NumeXML;
-    const VocabularColoana* voc = nullptr;
-    for (const auto& v : kVocabulare)
-      if (numeXml == v.NumeXml) voc = &v;
+    const VocabularColoana* voc = FVocabularCamp[i] < 0 ? nullptr : &kVocabulare[FVocabularCamp[i]];
     const bool culoare = numeXml == u"Colour" && !FCulori.empty();
     if (voc == nullptr && !culoare) continue;
     const std::u16string valoare = TextCamp(a.Valori[i]);

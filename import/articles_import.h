@@ -125,6 +125,7 @@ class TFerXmlImportArticole : public TFerXmlValori {
   std::unordered_map<std::int32_t, TFerXmlUnitateArticol> FUnitati;
   std::vector<TFerXmlActiune> FActiuni;
   std::vector<TFerXmlMembruGrup> FMembri;
+  std::vector<int> FVocabularCamp;  // per field: its vocabulary rule, -1 for none (filled at the first article)
   TFerXmlLatimeCod FLatimeCod;
   bool swLatimeCodCitita = false;
 };

@@ -101,19 +101,23 @@ void TFerXmlImportArticole::CitesteRandDiagrama(TFerXmlArticolCitit& a, const TF
                                                     u"X5", u"X6", u"X7", u"X8", u"X9"};
   static const std::array<std::u16string, 10> kY = {u"Y0", u"Y1", u"Y2", u"Y3", u"Y4",
                                                     u"Y5", u"Y6", u"Y7", u"Y8", u"Y9"};
-  const auto prezent = [&](const std::u16string& nume) {
-    const TFerXmlAtribut* at = CautaAtribut(atribute, nume);
-    return at != nullptr && !TaieBlancuri(at->Valoare).empty();
-  };
+  // Which points are given (not blank), in one look at the attributes.
+  std::array<bool, 10> areX{}, areY{};
+  for (const auto& at : atribute) {
+    if (at.swDublura || (at.Pas != fxnColoana && at.Pas != fxnAliasRO) || TaieBlancuri(at.Valoare).empty()) continue;
+    const std::u16string& n = at.Coloana->NumeXML;
+    if (n.size() == 2 && (n[0] == u'X' || n[0] == u'Y') && n[1] >= u'0' && n[1] <= u'9')
+      (n[0] == u'X' ? areX : areY)[static_cast<size_t>(n[1] - u'0')] = true;
+  }
   int ultim = -1;
   for (int p = 0; p <= 9; ++p)
-    if (prezent(kX[static_cast<size_t>(p)]) || prezent(kY[static_cast<size_t>(p)])) ultim = p;
+    if (areX[static_cast<size_t>(p)] || areY[static_cast<size_t>(p)]) ultim = p;
   for (int p = 0; p <= ultim; ++p) {
     const std::u16string& x = kX[static_cast<size_t>(p)];
     const std::u16string& y = kY[static_cast<size_t>(p)];
-    if (!prezent(x))
+    if (!areX[static_cast<size_t>(p)])
       AdaugaEroare(model, fxmLipseste, x, u"", {x});
-    else if (!prezent(y))
+    else if (!areY[static_cast<size_t>(p)])
       AdaugaEroare(model, fxmLipseste, y, u"", {y});
   }
   // Points with both values, in order; the detail text is built only for the warning.
