@@ -69,7 +69,4 @@ class TXmlCheckFisier {
   std::int32_t NrEroriFormat() const { return static_cast<std::int32_t>(EroriFormat.size()); }
 };
 
-// Whether a warning is reported: not of a refused or unchanged unit.
-bool AvertizareRaportabila(const TFerXmlProbleme& probleme, const TFerXmlProblema& p);
-
 }  // namespace kavelo

@@ -18,10 +18,6 @@ TXmlCheckTip TipAlt(TXmlCheckTip tip) {
 
 }  // namespace
 
-bool AvertizareRaportabila(const TFerXmlProbleme& probleme, const TFerXmlProblema& p) {
-  return p.Severitate == fxvAvertizare && !p.swUnitateNeschimbata &&
-         (p.OrdinUnitate < 1 || !probleme.UnitateRefuzata(p.OrdinUnitate));
-}
 
 void ClasificaFatala(TXmlCheckFisier& r, const TFerXmlProblema& p) {
   std::u16string parametri;

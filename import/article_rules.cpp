@@ -31,11 +31,6 @@ constexpr VocabularColoana kVocabulare[] = {
     {u"MU", fxvbUM, nullptr},
 };
 
-double Numar(const TValoareCamp& v) {
-  if (const auto* d = std::get_if<double>(&v)) return *d;
-  if (const auto* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
-  return 0;
-}
 
 }  // namespace
 
@@ -124,7 +119,7 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
   }
   // 3. What a new article needs.
   if (!a.swExistent) {
-    if (CampColoana(u"Currency") >= 0 && Numar(ValoareArticol(a, u"Price")) != 0 && Alb(TextArticol(a, u"Currency")))
+    if (CampColoana(u"Currency") >= 0 && NumarCamp(ValoareArticol(a, u"Price")) != 0 && Alb(TextArticol(a, u"Currency")))
       AdaugaAvertizare(model, fxmLipseste, u"Currency", u"", {u"Currency"});
     for (const char16_t* nume : {u"ConsumptionCategory", u"MU"})
       if (CampColoana(nume) >= 0 && Alb(TextArticol(a, nume)))
@@ -156,7 +151,7 @@ void TFerXmlImportArticole::ReguliArticol(const TFerXmlArticolCitit& a) {
   // 7. Rebates.
   const int iMin = CampColoana(u"MinRabbet"), iMax = CampColoana(u"MaxRabbet");
   if ((iMin >= 0 && a.swPrezent[static_cast<size_t>(iMin)]) || (iMax >= 0 && a.swPrezent[static_cast<size_t>(iMax)])) {
-    const double minim = Numar(ValoareArticol(a, u"MinRabbet")), maxim = Numar(ValoareArticol(a, u"MaxRabbet"));
+    const double minim = NumarCamp(ValoareArticol(a, u"MinRabbet")), maxim = NumarCamp(ValoareArticol(a, u"MaxRabbet"));
     if (minim > 0 && maxim > 0 && minim > maxim)
       AdaugaFaraEfect(model, u"MinRabbet", u"MinRabbet",
                       Format(u"%s=%s; %s=%s", {std::u16string(u"MinRabbet"), AfisareArticol(a, u"MinRabbet"),

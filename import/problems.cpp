@@ -120,6 +120,11 @@ bool TFerXmlProbleme::PrimaFatala(TFerXmlProblema& AProblema) const {
   return false;
 }
 
+bool AvertizareRaportabila(const TFerXmlProbleme& probleme, const TFerXmlProblema& p) {
+  return p.Severitate == fxvAvertizare && !p.swUnitateNeschimbata &&
+         (p.OrdinUnitate < 1 || !probleme.UnitateRefuzata(p.OrdinUnitate));
+}
+
 TFerXmlProblema ModelProblema(std::int32_t ordin, std::u16string_view eticheta, std::u16string_view cale) {
   TFerXmlProblema p;
   p.OrdinUnitate = ordin;

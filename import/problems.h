@@ -134,6 +134,9 @@ class TFerXmlProbleme {
   std::unordered_map<std::int32_t, std::int32_t> FEroriPeUnitate;
 };
 
+// A warning the reports show: not of a refused unit, not of an unchanged one.
+bool AvertizareRaportabila(const TFerXmlProbleme& probleme, const TFerXmlProblema& p);
+
 TFerXmlProblema ModelProblema(std::int32_t ordin, std::u16string_view eticheta, std::u16string_view cale);
 
 // Digits of the decimal text of the number of units (at least 1).

@@ -380,16 +380,9 @@ std::u16string TFerXmlImportSeturi::AfisareRand(const TFerXmlRandSetPlan& r, std
                : ValoareStocataAfisata(r.Valori[static_cast<size_t>(i)], FCampuri[static_cast<size_t>(i)].Coloana);
 }
 
-namespace {
-double NumarValoare(const TValoareCamp& v) {
-  if (const auto* d = std::get_if<double>(&v)) return *d;
-  if (const auto* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
-  return 0;
-}
-}  // namespace
 
 double TFerXmlImportSeturi::NumarRand(const TFerXmlRandSetPlan& r, std::u16string_view numeXml) const {
-  return NumarValoare(ValoareRand(r, numeXml));
+  return NumarCamp(ValoareRand(r, numeXml));
 }
 
 int TFerXmlImportSeturi::CampBlocator(std::u16string_view numeXml) const {
@@ -415,7 +408,7 @@ std::u16string TFerXmlImportSeturi::AfisareBlocator(const TFerXmlBlocatorPlan& b
 }
 
 double TFerXmlImportSeturi::NumarBlocator(const TFerXmlBlocatorPlan& b, std::u16string_view numeXml) const {
-  return NumarValoare(ValoareBlocator(b, numeXml));
+  return NumarCamp(ValoareBlocator(b, numeXml));
 }
 
 std::unique_ptr<TFerXmlPlanSeturi> FerXmlImportaSeturi(InputStream& stream, const TFerXmlContext& ctx,

@@ -415,6 +415,12 @@ std::u16string TextCamp(const TValoareCamp& v) {
   return std::u16string();
 }
 
+double NumarCamp(const TValoareCamp& v) {
+  if (const auto* d = std::get_if<double>(&v)) return *d;
+  if (const auto* i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
+  return 0;
+}
+
 bool CampScriibil(const TDefinitieCamp& f) {
   return EsteTipIntreg(f.Tip) || EsteTipReal(f.Tip) || f.Tip == ftBoolean || EsteTipDataOra(f.Tip) ||
          EsteTipText(f.Tip) || f.Tip == ftMemo || f.Tip == ftFmtMemo || f.Tip == ftWideMemo;

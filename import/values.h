@@ -81,6 +81,9 @@ bool CampScriibil(const TDefinitieCamp& f);
 // Boolean, the decimal form for numbers and date-times).
 std::u16string TextCamp(const TValoareCamp& v);
 
+// A field value as a number: 0 for null and for anything but a number.
+double NumarCamp(const TValoareCamp& v);
+
 // One character for messages: "#" and the decimal code outside 32..126,
 // otherwise the character between double quotes.
 std::u16string CaracterAfisat(char32_t c);

@@ -11,10 +11,6 @@ namespace kavelo {
 
 namespace {
 
-bool Grupat(const TFerXmlProbleme& probleme, const TFerXmlProblema& p) {
-  return p.Severitate == fxvAvertizare && !p.swUnitateNeschimbata &&
-         (p.OrdinUnitate < 1 || !probleme.UnitateRefuzata(p.OrdinUnitate));
-}
 
 std::u16string UndeProblema(const TFerXmlProblema& p) {
   if (p.Mesaj != fxmNuExistaIn || p.Parametri.size() < 3) return std::u16string();
@@ -60,7 +56,7 @@ std::vector<TFerXmlGrupRaport> GrupeAvertizari(const TFerXmlProbleme& probleme) 
   std::map<std::tuple<bool, int, std::u16string, std::u16string>, size_t> chei;
   for (std::int32_t i = 0; i < probleme.Count(); ++i) {
     const TFerXmlProblema& p = probleme[i];
-    if (!Grupat(probleme, p)) continue;
+    if (!AvertizareRaportabila(probleme, p)) continue;
     TFerXmlGrupRaport g;
     g.swFisier = p.OrdinUnitate < 1;
     g.Mesaj = p.Mesaj;
