@@ -1,7 +1,6 @@
 #include "check/json_report.h"
 
 #include "app/version.h"
-#include "check/format_errors.h"
 #include "check/text_report.h"
 #include "platform/ascii.h"
 
